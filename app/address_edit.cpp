@@ -1,0 +1,51 @@
+#include "app/address_edit.h"
+#include "app/control_subclass.h"
+
+namespace {
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+const char kTallCharacter[] = "吴";
+
+LRESULT CALLBACK AddressEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == OCM_CTLCOLOREDIT) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, kBlack);
+        SetBkColor(dc, kWhite);
+        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    }
+    return CallOriginalProcedure(edit, message, wParam, lParam);
+}
+
+// The box must be tall enough for a Chinese character and its sunken border.
+void EnsureTextFits(HWND edit, const ControlPlace& place, HFONT font) {
+    HDC dc = GetDC(edit);
+    if (dc == nullptr)
+        return;
+    HGDIOBJ previousFont = SelectObject(dc, font);
+    SIZE extent = {};
+    BOOL measured = GetTextExtentPoint32A(dc, kTallCharacter, lstrlenA(kTallCharacter), &extent);
+    SelectObject(dc, previousFont);
+    ReleaseDC(edit, dc);
+    int minimumHeight = extent.cy + 2 * GetSystemMetrics(SM_CYEDGE);
+    if (measured && place.height < minimumHeight)
+        SetWindowPos(edit, nullptr, 0, 0, place.width, minimumHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+} // namespace
+
+HWND CreateAddressEdit(const ControlCreation& creation) {
+    HWND edit = CreateControlWindow(creation, WS_EX_CLIENTEDGE, "EDIT", "",
+                                    WS_CHILD | WS_CLIPSIBLINGS | ES_LEFT | ES_AUTOHSCROLL);
+    if (edit == nullptr)
+        return nullptr;
+    auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    EnsureTextFits(edit, creation.place, font);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(edit, EM_LIMITTEXT, 0, 0); // 0: no limit beyond the platform's own
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    if (!SubclassControl(edit, AddressEditProcedure)) {
+        DestroyWindow(edit);
+        return nullptr;
+    }
+    return edit;
+}

@@ -1,0 +1,100 @@
+#include "app/main_window_controls.h"
+#include "app/address_edit.h"
+#include "app/control_ids.h"
+#include "app/download_link.h"
+#include "app/proxy_group.h"
+#include "app/push_button.h"
+#include "app/static_label.h"
+#include "app/web_pane.h"
+#include "build_config.h"
+#include "proxy/proxy_actions.h"
+
+namespace {
+enum class ControlKind { WebPane, DownloadLink, Label, Button, Edit, Group };
+enum class ControlParent { MainWindow, ProxyGroup };
+
+struct ControlEntry {
+    ControlKind kind;
+    ControlParent parent;
+    ControlPlace place;
+    int id;
+    bool tabStop;
+    const char* text;
+    const LabelStyle* labelStyle; // labels only
+    ClickHandler onClick;         // buttons only
+};
+
+void SetProxyClicked(HWND button) {
+    OnSetProxyClicked(GetDlgItem(GetParent(button), kAddressEditId));
+}
+
+void ClearProxyClicked(HWND) {
+    OnClearProxyClicked();
+}
+
+const char kUsageText[] = "使用说明： 填写ip地址请如 ip地址:端口号一定要加上:  诺还不会使用请联系" IEPROXY_MAKER_HOST "客服";
+
+// In slot order (ControlSlot); each row carries the control's name as a comment.
+const ControlEntry kControls[kControlCount] = {
+    /* 超文本浏览框1 */ {ControlKind::WebPane, ControlParent::MainWindow, {-5, -10, 690, 143}, kWebPaneId, true, "", nullptr, nullptr},
+    /* 超级链接框1 */ {ControlKind::DownloadLink, ControlParent::ProxyGroup, {344, 20, 216, 32}, kDownloadLinkId, false, "点击下载ip获取工具", nullptr, nullptr},
+    /* 标签3 */ {ControlKind::Label, ControlParent::ProxyGroup, {0, 88, 456, 36}, kUsageLabelId, false, kUsageText, &kWrappedRedLabel, nullptr},
+    /* 标签2 */ {ControlKind::Label, ControlParent::ProxyGroup, {9, 11, 216, 16}, kNoRestartLabelId, false, "本设置方式不需要重启浏览器即可生效", &kSingleLineRedLabel, nullptr},
+    /* 按钮2 */ {ControlKind::Button, ControlParent::ProxyGroup, {265, 20, 64, 24}, kClearProxyButtonId, true, "取消代理", nullptr, ClearProxyClicked},
+    /* 按钮1 */ {ControlKind::Button, ControlParent::ProxyGroup, {264, 52, 64, 24}, kSetProxyButtonId, true, "设置代理", nullptr, SetProxyClicked},
+    /* 编辑框1 */ {ControlKind::Edit, ControlParent::ProxyGroup, {64, 49, 160, 20}, kAddressEditId, true, "", nullptr, nullptr},
+    /* 标签1 */ {ControlKind::Label, ControlParent::ProxyGroup, {8, 46, 48, 16}, kAddressLabelId, false, "IP地址：", &kSingleLineBlackLabel, nullptr},
+    /* 分组框1 */ {ControlKind::Group, ControlParent::MainWindow, {0, 140, 584, 140}, kProxyGroupId, false, "设置IP代理", nullptr, nullptr},
+};
+
+HWND CreateControl(const ControlEntry& entry, HWND mainWindow) {
+    ControlCreation creation = {mainWindow, entry.id, entry.place, entry.tabStop ? WS_TABSTOP : 0u};
+    switch (entry.kind) {
+    case ControlKind::WebPane:
+        return CreateWebPane(creation);
+    case ControlKind::DownloadLink:
+        return CreateDownloadLink(creation, entry.text);
+    case ControlKind::Label:
+        return CreateStaticLabel(creation, entry.text, entry.labelStyle);
+    case ControlKind::Button:
+        return CreatePushButton(creation, entry.text, entry.onClick);
+    case ControlKind::Edit:
+        return CreateAddressEdit(creation);
+    case ControlKind::Group:
+        return CreateProxyGroup(creation, entry.text);
+    }
+    return nullptr;
+}
+
+// Among the children of one parent an earlier control lies above a later one.
+void StackControls(const MainWindowState& state) {
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    for (int slot = 0; slot < kControlCount; ++slot) {
+        HWND above = HWND_TOP;
+        for (int earlier = slot - 1; earlier >= 0; --earlier) {
+            if (kControls[earlier].parent == kControls[slot].parent) {
+                above = state.controls[earlier];
+                break;
+            }
+        }
+        SetWindowPos(state.controls[slot], above, 0, 0, 0, 0, flags);
+    }
+}
+
+} // namespace
+
+bool CreateMainWindowControls(MainWindowState* state) {
+    for (int slot = kControlCount - 1; slot >= 0; --slot) {
+        state->controls[slot] = CreateControl(kControls[slot], state->window);
+        if (state->controls[slot] == nullptr)
+            return false; // the caller destroys the main window and, with it, what was made
+    }
+    HWND group = state->controls[kProxyGroupSlot];
+    for (int slot = 0; slot < kControlCount; ++slot)
+        if (kControls[slot].parent == ControlParent::ProxyGroup)
+            SetParent(state->controls[slot], group);
+    StackControls(*state);
+    for (HWND control : state->controls)
+        ShowWindow(control, SW_SHOWNA);
+    return true;
+}

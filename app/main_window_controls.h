@@ -1,0 +1,6 @@
+#pragma once
+#include "app/main_window.h"
+
+// Creates the nine controls (not yet visible), moves those of the group into it, stacks them and
+// shows them. Returns false when any control cannot be created.
+bool CreateMainWindowControls(MainWindowState* state);

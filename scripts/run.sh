@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the program and starts it in a window. With no display, on a virtual one: a screenshot
+# goes to build/screenshot.png, the window is closed and the exit code reported.
+source "$(dirname "$0")/common.sh"
+
+install_packages "${PACKAGES[@]}"
+build_all
+setup_wine_environment
+
+# The product is the 32-bit program; where 32-bit Wine cannot run, the 64-bit twin stands in.
+if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    program="$BUILD/win32/ieproxy.exe"
+    say "running the 32-bit program: $program"
+else
+    program="$BUILD/win64/ieproxy.exe"
+    say "32-bit Wine cannot run on this machine; running the 64-bit twin: $program"
+fi
+
+if [ -n "${DISPLAY:-}" ]; then
+    set +e
+    "$WINE64" "$program"
+    code=$?
+    say "the program ended with exit code $code"
+    exit 0
+fi
+
+start_display
+"$WINE64" "$program" &
+wine_pid=$!
+# Wine draws its virtual desktop in one X window; the program's window appears inside it.
+for _ in $(seq 1 150); do
+    xdotool search --name 'Wine desktop' >/dev/null 2>&1 && break
+    sleep 0.2
+done
+sleep 3
+import -window root "$BUILD/screenshot.png"
+say "screenshot: $BUILD/screenshot.png"
+# Without /f, taskkill asks the window to close, as the close button does.
+"$WINE64" taskkill /im ieproxy.exe >/dev/null 2>&1 || true
+set +e
+wait "$wine_pid"
+code=$?
+say "the program ended with exit code $code"
