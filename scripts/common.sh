@@ -8,7 +8,7 @@ WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 
 PACKAGES=(cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools googletest
-          wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei locales)
+          wine wine64 fonts-wine xvfb xdotool imagemagick fonts-wqy-microhei locales)
 
 say() { printf '== %s\n' "$*"; }
 
@@ -48,7 +48,8 @@ setup_wine_environment() {
         mkdir -p "$LOCPATH"
         localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8"
     fi
-    export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+    # (the shell itself cannot take this locale; it only passes it on)
+    { export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8; } 2>/dev/null
     export WINEPREFIX="$BUILD/wine-prefix" WINEARCH=win64 WINELOADER="$WINE64" WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     if [ ! -f "$WINEPREFIX/.ieproxy-ready" ]; then

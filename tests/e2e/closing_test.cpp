@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+#include "e2e/driver.h"
+
+namespace {
+const DWORD kExitFailure = 0xFFFFFFFF; // -1
+
+enum class CloseBy { CloseMessage, AltF4, SystemMenuClose, EndSession };
+
+struct CloseCase {
+    const char* name;
+    CloseBy how;
+};
+
+void Close(HWND window, CloseBy how) {
+    switch (how) {
+    case CloseBy::CloseMessage:
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case CloseBy::AltF4:
+        ASSERT_TRUE(BringToFront(window));
+        PressKey(VK_F4, false, true);
+        break;
+    case CloseBy::SystemMenuClose: // what the system menu's Close sends
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    case CloseBy::EndSession: {
+        DWORD_PTR agrees = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &agrees));
+        EXPECT_EQ(TRUE, agrees);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    }
+    }
+}
+
+class ClosingTest : public testing::TestWithParam<CloseCase> {};
+
+TEST_P(ClosingTest, EndsTheProcessWithExitCodeZero) {
+    ProgramSession program;
+    ASSERT_TRUE(program.Launch());
+    HWND window = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, window);
+    Close(window, GetParam().how);
+    DWORD exitCode = 1234;
+    ASSERT_TRUE(program.WaitForExit(&exitCode));
+    EXPECT_EQ(0u, exitCode);
+}
+
+const CloseCase kCloseCases[] = {
+    {"CloseMessage", CloseBy::CloseMessage},
+    {"AltF4", CloseBy::AltF4},
+    {"SystemMenuClose", CloseBy::SystemMenuClose},
+    {"EndSession", CloseBy::EndSession},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, ClosingTest, testing::ValuesIn(kCloseCases),
+                         [](const testing::TestParamInfo<CloseCase>& param) { return param.param.name; });
+
+TEST(ClosingFatal, AMainWindowThatCannotBeCreatedEndsWithTheErrorBoxAndMinusOne) {
+    ProgramSession program;
+    LaunchOptions options;
+    options.refuseMainWindow = true;
+    ASSERT_TRUE(program.Launch(options));
+    HWND box = program.WaitForMessageBox();
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ(nullptr, program.FindTopLevel("WTWindow")) << "no window is shown";
+    MessageBoxView view = ReadMessageBox(box);
+    EXPECT_EQ("错误", view.caption);
+    EXPECT_EQ("启动窗口载入失败，程序将退出。", view.text);
+    EXPECT_EQ(nullptr, GetWindow(box, GW_OWNER));
+    EXPECT_TRUE(program.IsRunning()) << "the process waits for the box";
+    PressOk(box);
+    DWORD exitCode = 0;
+    ASSERT_TRUE(program.WaitForExit(&exitCode));
+    EXPECT_EQ(kExitFailure, exitCode);
+}
+} // namespace

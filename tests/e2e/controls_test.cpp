@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+#include <vector>
+#include "build_config.h"
+#include "e2e/driver.h"
+
+namespace {
+const int kProxyGroup = 100;
+
+struct ControlCase {
+    const char* name;
+    int id;
+    const char* className;
+    bool inGroup;
+    RECT place; // left, top, right, bottom in the parent's client area
+    LONG_PTR style; // as the window has it once shown
+    LONG_PTR exStyle;
+    const char* text;
+};
+
+const LONG_PTR kChild = WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
+const LONG_PTR kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE;
+
+const ControlCase kControls[] = {
+    {"WebPane", 180, "IeProxyWebPane", false, {-5, -10, 685, 133}, kChild | WS_TABSTOP, 0, ""},
+    {"DownloadLink", 170, "IeProxyLink", true, {344, 20, 560, 52}, kChild, 0, "点击下载ip获取工具"},
+    {"UsageLabel", 160, "IeProxyLabel", true, {0, 88, 456, 124}, kChild, 0,
+     "使用说明： 填写ip地址请如 ip地址:端口号一定要加上:  诺还不会使用请联系" IEPROXY_MAKER_HOST "客服"},
+    {"NoRestartLabel", 150, "IeProxyLabel", true, {9, 11, 225, 27}, kChild, 0, "本设置方式不需要重启浏览器即可生效"},
+    {"ClearProxyButton", 140, "Button", true, {265, 20, 329, 44}, kButton, 0, "取消代理"},
+    {"SetProxyButton", 130, "Button", true, {264, 52, 328, 76}, kButton, 0, "设置代理"},
+    {"AddressEdit", 120, "Edit", true, {64, 49, 224, 69}, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, ""},
+    {"AddressLabel", 110, "IeProxyLabel", true, {8, 46, 56, 62}, kChild, 0, "IP地址："},
+    {"ProxyGroup", 100, "Button", false, {0, 140, 584, 280}, kChild | BS_GROUPBOX | BS_LEFT, 0, "设置IP代理"},
+};
+
+// The address box grows to fit a Chinese character and its border in the default GUI font.
+int AddressEditHeight() {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, "吴", 2, &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    int needed = extent.cy + 2 * GetSystemMetrics(SM_CYEDGE);
+    return needed > 20 ? needed : 20;
+}
+
+class ControlsTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        program = new ProgramSession;
+        ASSERT_TRUE(program->Launch());
+        window = program->WaitForMainWindow();
+    }
+    static void TearDownTestSuite() {
+        delete program;
+        program = nullptr;
+    }
+    void SetUp() override { ASSERT_NE(nullptr, window); }
+    static HWND Group() { return ChildById(window, kProxyGroup); }
+    static ProgramSession* program;
+    static HWND window;
+};
+ProgramSession* ControlsTest::program = nullptr;
+HWND ControlsTest::window = nullptr;
+
+TEST_F(ControlsTest, EachControlHasItsClassParentPlaceStyleAndText) {
+    for (const ControlCase& c : kControls) {
+        SCOPED_TRACE(c.name);
+        HWND parent = c.inGroup ? Group() : window;
+        HWND control = ChildById(parent, c.id);
+        ASSERT_NE(nullptr, control);
+        EXPECT_EQ(parent, GetParent(control));
+        EXPECT_STRCASEEQ(c.className, ClassOf(control).c_str());
+        RECT place = RectInParent(control);
+        RECT expected = c.place;
+        if (c.id == 120)
+            expected.bottom = expected.top + AddressEditHeight();
+        EXPECT_EQ(expected.left, place.left);
+        EXPECT_EQ(expected.top, place.top);
+        EXPECT_EQ(expected.right, place.right);
+        EXPECT_EQ(expected.bottom, place.bottom);
+        EXPECT_EQ(c.style, GetWindowLongPtrA(control, GWL_STYLE));
+        EXPECT_EQ(c.exStyle, GetWindowLongPtrA(control, GWL_EXSTYLE));
+        EXPECT_EQ(Hex(c.text), Hex(TextOf(control)));
+        EXPECT_TRUE(IsWindowEnabled(control));
+    }
+}
+
+TEST_F(ControlsTest, ClassesCursorsBrushesAndFontsAreAsEachControlNeeds) {
+    const char* expected[] = {
+        "window id=180 class=IeProxyWebPane classstyle=0xb brush=white font=none cursor=arrow",
+        "window id=100 class=Button classstyle=0x",
+        "window id=170 class=IeProxyLink classstyle=0xb brush=null font=none cursor=hotspot=6,1 mask=32x64 colour=no program1032=1",
+        "window id=160 class=IeProxyLabel classstyle=0xb brush=null font=none cursor=arrow",
+        "window id=150 class=IeProxyLabel classstyle=0xb brush=null font=none cursor=arrow",
+        "window id=110 class=IeProxyLabel classstyle=0xb brush=null font=none cursor=arrow",
+    };
+    std::vector<std::string> report = program->Probe(window);
+    ASSERT_FALSE(report.empty());
+    for (const char* line : expected) {
+        std::string prefix(line);
+        bool found = false;
+        for (const std::string& got : report)
+            found |= got.compare(0, prefix.size(), prefix) == 0;
+        EXPECT_TRUE(found) << "no line starts with: " << line;
+    }
+    // The standard controls carry the default GUI font (ours draw with it without being told).
+    for (int id : {100, 120, 130, 140}) {
+        std::string prefix = "window id=" + std::to_string(id) + " ";
+        for (const std::string& got : report) {
+            if (got.compare(0, prefix.size(), prefix) == 0) {
+                EXPECT_NE(std::string::npos, got.find(" font=default ")) << got;
+            }
+        }
+    }
+}
+
+TEST_F(ControlsTest, EarlierControlsLieAboveLaterOnesAmongSiblings) {
+    std::vector<int> mainIds, groupIds;
+    for (HWND child : ChildrenTopToBottom(window))
+        mainIds.push_back(GetDlgCtrlID(child));
+    for (HWND child : ChildrenTopToBottom(Group()))
+        groupIds.push_back(GetDlgCtrlID(child));
+    EXPECT_EQ((std::vector<int>{180, 100}), mainIds);
+    EXPECT_EQ((std::vector<int>{170, 160, 150, 140, 130, 120, 110}), groupIds);
+}
+
+TEST_F(ControlsTest, AddressEditHasTheFocusAtStart) {
+    EXPECT_EQ(ChildById(Group(), 120), program->Focus());
+}
+
+// Smoothed text blends its colour into the background: every channel lies between the two.
+bool Between(COLORREF pixel, COLORREF a, COLORREF b) {
+    auto within = [](int value, int x, int y) { return value >= (x < y ? x : y) - 8 && value <= (x > y ? x : y) + 8; };
+    return within(GetRValue(pixel), GetRValue(a), GetRValue(b)) && within(GetGValue(pixel), GetGValue(a), GetGValue(b)) &&
+           within(GetBValue(pixel), GetBValue(a), GetBValue(b));
+}
+
+TEST_F(ControlsTest, LabelsPaintRedAndBlackTextOnTheButtonFace) {
+    struct {
+        int id;
+        COLORREF text;
+    } labels[] = {{150, RGB(255, 0, 0)}, {160, RGB(255, 0, 0)}, {110, RGB(0, 0, 0)}};
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    HDC screen = GetDC(nullptr);
+    for (const auto& label : labels) {
+        RECT rect;
+        GetWindowRect(ChildById(Group(), label.id), &rect);
+        int textPixels = 0, facePixels = 0, foreign = 0;
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x) {
+                COLORREF pixel = GetPixel(screen, x, y);
+                if (pixel == face)
+                    ++facePixels;
+                else if (Between(pixel, face, label.text))
+                    ++textPixels;
+                else
+                    ++foreign;
+            }
+        EXPECT_GT(textPixels, 20) << "label " << label.id;
+        EXPECT_GT(facePixels, textPixels) << "label " << label.id << ": opaque face-coloured background";
+        EXPECT_EQ(0, foreign) << "label " << label.id << ": nothing but its text on its background";
+    }
+    ReleaseDC(nullptr, screen);
+}
+} // namespace

@@ -1,0 +1,78 @@
+#pragma once
+// Drives the real program from outside, through the Windows API, as a user's Windows sees it.
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+const DWORD kWaitMilliseconds = 20000;
+
+// Polls `condition` until it holds or the time is up.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeout = kWaitMilliseconds);
+
+std::string DriverFolder();  // where this driver and the test DLLs are
+std::string ProgramFolder(); // where the 64-bit program was built
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// A fresh folder of this test's own (emptied when it exists) under the driver's folder.
+std::string MakeTestFolder(const std::string& name);
+// A copy of the program in `folder`, with the given test DLLs (paths) beside it.
+bool CopyProgramInto(const std::string& folder, const std::vector<std::string>& extraFiles = {});
+std::string ReadFileText(const std::string& path);
+std::vector<std::string> ReadLines(const std::string& path);
+
+struct LaunchOptions {
+    std::string folder;                    // the program's folder; default: where it was built
+    std::vector<std::string> environment;  // NAME=value set for the program only
+    bool refuseMainWindow = false;         // a WH_CBT hook refuses the main window's creation
+};
+
+// One run of the program. What is still running when the session ends is terminated.
+class ProgramSession {
+  public:
+    ProgramSession() = default;
+    ~ProgramSession();
+    ProgramSession(const ProgramSession&) = delete;
+    ProgramSession& operator=(const ProgramSession&) = delete;
+
+    bool Launch(const LaunchOptions& options = {});
+    HWND WaitForMainWindow(DWORD timeout = kWaitMilliseconds);
+    HWND WaitForMessageBox(DWORD timeout = kWaitMilliseconds);
+    // The visible top-level window of `className` of this process, or null.
+    HWND FindTopLevel(const char* className) const;
+    bool WaitForExit(DWORD* exitCode, DWORD timeout = kWaitMilliseconds);
+    bool IsRunning() const;
+    HWND Focus() const; // the program's focus window
+    // What the program's own thread reads about `window` and the windows inside it: one line a
+    // window ("window id=... class=... classstyle=... brush=... font=... cursor=..."), icons first.
+    std::vector<std::string> Probe(HWND window);
+    DWORD ThreadId() const { return info_.dwThreadId; }
+
+  private:
+    PROCESS_INFORMATION info_ = {};
+    HMODULE hookModule_ = nullptr;
+    HHOOK hook_ = nullptr;
+};
+
+// Windows and texts.
+std::string ClassOf(HWND window);
+std::string TextOf(HWND window); // bytes in the program's code page
+RECT RectInParent(HWND window);  // relative to the parent's client area (screen for top-level)
+std::vector<HWND> ChildrenTopToBottom(HWND parent);
+HWND ChildById(HWND parent, int id);
+std::string Hex(const std::string& bytes);
+
+// A message box of the program.
+struct MessageBoxView {
+    std::string caption;
+    std::string text;
+};
+MessageBoxView ReadMessageBox(HWND box);
+void PressOk(HWND box);
+
+// Input, as a user gives it, to the foreground window.
+void PressKey(WORD key, bool shift = false, bool alt = false);
+bool BringToFront(HWND window);
+COLORREF ScreenPixel(int x, int y);
+// Saves the whole screen as a BMP file in the build folder (the test script turns it into PNG).
+bool SaveScreenshot(const std::string& name);

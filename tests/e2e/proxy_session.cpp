@@ -1,0 +1,62 @@
+#include "e2e/proxy_session.h"
+
+namespace {
+// Wine hands out its own WinINet even for a full path unless told, for this program, to prefer
+// the file. (A WINEDLLOVERRIDES variable set here does not reach the program.)
+void PreferWinInetBesideProgram(bool prefer) {
+    const char kOverrides[] = "Software\\Wine\\AppDefaults\\ieproxy.exe\\DllOverrides";
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, kOverrides, &key) != ERROR_SUCCESS)
+        return;
+    const char kNativeFirst[] = "native,builtin";
+    if (prefer)
+        RegSetValueExA(key, "wininet", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNativeFirst), sizeof kNativeFirst);
+    else
+        RegDeleteValueA(key, "wininet");
+    RegCloseKey(key);
+}
+} // namespace
+
+bool ProxyRun::Start(const std::string& name, const std::string& wininet, const std::string& mode) {
+    // "乗" (81 5C): the folder's name ends in a byte that looks like a backslash.
+    folder = MakeTestFolder(name + "-乗");
+    log = JoinPath(folder, "wininet.log");
+    std::vector<std::string> extra;
+    if (!wininet.empty())
+        extra.push_back(JoinPath(JoinPath(DriverFolder(), wininet), "Wininet.dll"));
+    if (!CopyProgramInto(folder, extra))
+        return false;
+    LaunchOptions options;
+    options.folder = folder;
+    options.environment = {"FAKE_WININET_LOG=" + log, "FAKE_WININET_MODE=" + mode};
+    PreferWinInetBesideProgram(!wininet.empty());
+    if (!program.Launch(options))
+        return false;
+    window = program.WaitForMainWindow();
+    return window != nullptr;
+}
+
+HWND ProxyRun::Control(int id) const {
+    return ChildById(ChildById(window, kProxyGroupId), id);
+}
+
+void ProxyRun::Type(const std::string& text) const {
+    SendMessageA(Control(kAddressEditId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ProxyRun::Click(int buttonId) const {
+    PostMessageA(Control(buttonId), BM_CLICK, 0, 0);
+}
+
+MessageBoxView ProxyRun::ClickAndRead(int buttonId, bool* mainWindowWasDisabled) {
+    Click(buttonId);
+    HWND box = program.WaitForMessageBox();
+    if (box == nullptr)
+        return {"<no box>", "<no box>"};
+    if (mainWindowWasDisabled != nullptr)
+        *mainWindowWasDisabled = !IsWindowEnabled(window);
+    MessageBoxView view = ReadMessageBox(box);
+    PressOk(box);
+    WaitUntil([&] { return !IsWindow(box); }, 5000);
+    return view;
+}

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <wininet.h> // INTERNET_PROXY_INFO: the record's size as this driver's build has it
+#include "e2e/proxy_session.h"
+#include "e2e/registry.h"
+
+namespace {
+const DWORD kExitFailure = 0xFFFFFFFF;
+
+std::string SettingsChangedCall(const std::string& folder) {
+    return "call handle=null option=39 buffer=zero length=" + std::to_string(sizeof(INTERNET_PROXY_INFO)) +
+           " cwd=" + folder;
+}
+std::string RefreshCall(const std::string& folder) {
+    return "call handle=null option=37 buffer=null length=0 cwd=" + folder;
+}
+
+struct OutcomeCase {
+    const char* name;
+    const char* mode;
+    bool refreshCalled;
+    const char* setText; // and caption
+    const char* clearText;
+};
+
+const OutcomeCase kOutcomes[] = {
+    {"BothSucceed", "", true, "代理设置成功！", "已取消代理！"},
+    {"SettingsChangedFails", "fail-settings-changed", false, "代理设置失败！", "取消代理失败！"},
+    {"RefreshFails", "fail-refresh", true, "代理设置失败！", "取消代理失败！"},
+};
+
+class WinInetOutcomeTest : public testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(WinInetOutcomeTest, TheBoxReportsWhatWinInetAnswered) {
+    const OutcomeCase& c = GetParam();
+    RemoveProxyValues();
+    ProxyRun run;
+    ASSERT_TRUE(run.Start(std::string("outcome-") + c.name, "fake-wininet", c.mode));
+    run.Type("10.0.0.9:8000");
+    MessageBoxView set = run.ClickAndRead(kSetProxyButtonId);
+    EXPECT_EQ(Hex(c.setText), Hex(set.text));
+    EXPECT_EQ(Hex(c.setText), Hex(set.caption));
+    MessageBoxView clear = run.ClickAndRead(kClearProxyButtonId);
+    EXPECT_EQ(Hex(c.clearText), Hex(clear.text));
+    EXPECT_EQ(Hex("取消代理！"), Hex(clear.caption));
+    // The registry writes stand whatever WinINet answered.
+    EXPECT_EQ(0u, AsDword(ReadInternetSetting("ProxyEnable")));
+    EXPECT_EQ(std::string("10.0.0.9:8000", 14), ReadInternetSetting("ProxyServer").data);
+
+    PostMessageA(run.window, WM_CLOSE, 0, 0);
+    DWORD exitCode = 1234;
+    ASSERT_TRUE(run.program.WaitForExit(&exitCode));
+    EXPECT_EQ(0u, exitCode);
+
+    // Null handle, the two option numbers, a zero-filled record of the platform's size, and the
+    // program's folder as the current directory. The library is loaded once and freed at the end.
+    std::vector<std::string> expected = {"attach"};
+    for (int action = 0; action < 2; ++action) {
+        expected.push_back(SettingsChangedCall(run.folder));
+        if (c.refreshCalled)
+            expected.push_back(RefreshCall(run.folder));
+    }
+    expected.push_back("detach");
+    EXPECT_EQ(expected, ReadLines(run.log));
+}
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, WinInetOutcomeTest, testing::ValuesIn(kOutcomes),
+                         [](const testing::TestParamInfo<OutcomeCase>& param) { return param.param.name; });
+
+TEST(WinInetBinding, IsMadeOnceForManyClicks) {
+    ProxyRun run;
+    ASSERT_TRUE(run.Start("bound-once", "fake-wininet"));
+    for (int click = 0; click < 3; ++click) {
+        run.ClickAndRead(kSetProxyButtonId);
+        run.ClickAndRead(kClearProxyButtonId);
+    }
+    std::vector<std::string> lines = ReadLines(run.log);
+    ASSERT_EQ(1u + 6u * 2u, lines.size());
+    EXPECT_EQ("attach", lines[0]);
+    for (size_t i = 1; i < lines.size(); ++i)
+        EXPECT_NE("attach", lines[i]) << "the library is not loaded again";
+}
+
+TEST(WinInetBinding, AMissingFunctionIsFatalAfterTheClicksRegistryWrites) {
+    RemoveProxyValues();
+    ProxyRun run;
+    ASSERT_TRUE(run.Start("without-function", "wininet-without-function"));
+    run.Type("10.0.0.7:8080");
+    run.Click(kSetProxyButtonId);
+    HWND box = run.program.WaitForMessageBox();
+    ASSERT_NE(nullptr, box);
+    MessageBoxView view = ReadMessageBox(box);
+    EXPECT_EQ("错误", view.caption);
+    EXPECT_NE(std::string::npos, view.text.find("Wininet.dll")) << view.text;
+    EXPECT_NE(std::string::npos, view.text.find("InternetSetOptionA")) << view.text;
+    EXPECT_EQ(nullptr, GetWindow(box, GW_OWNER));
+    EXPECT_EQ(1u, AsDword(ReadInternetSetting("ProxyEnable")));
+    EXPECT_EQ(std::string("10.0.0.7:8080", 14), ReadInternetSetting("ProxyServer").data);
+    PressOk(box);
+    DWORD exitCode = 0;
+    ASSERT_TRUE(run.program.WaitForExit(&exitCode));
+    EXPECT_EQ(kExitFailure, exitCode);
+}
+
+// Wine's WinINet takes INTERNET_OPTION_SETTINGS_CHANGED but answers FALSE to
+// INTERNET_OPTION_REFRESH, so under Wine both actions report failure; on Windows both succeed.
+TEST(WinInetOfWine, ReportsFailureBecauseWineRefusesTheRefresh) {
+    RemoveProxyValues();
+    ProxyRun run;
+    ASSERT_TRUE(run.Start("wine-wininet", ""));
+    run.Type("10.0.0.8:8080");
+    MessageBoxView set = run.ClickAndRead(kSetProxyButtonId);
+    EXPECT_EQ(Hex("代理设置失败！"), Hex(set.text));
+    EXPECT_EQ(Hex("代理设置失败！"), Hex(set.caption));
+    EXPECT_EQ(1u, AsDword(ReadInternetSetting("ProxyEnable")));
+    MessageBoxView clear = run.ClickAndRead(kClearProxyButtonId);
+    EXPECT_EQ(Hex("取消代理失败！"), Hex(clear.text));
+    EXPECT_EQ(0u, AsDword(ReadInternetSetting("ProxyEnable")));
+    EXPECT_TRUE(ReadLines(run.log).empty()) << "the stand-in was not there to record";
+}
+} // namespace
