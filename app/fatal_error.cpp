@@ -13,13 +13,16 @@ void FailFatally(const char* message) {
     ExitProcess(static_cast<UINT>(kExitFailure));
 }
 
+void FailOutOfMemory(size_t bytes) {
+    char message[128];
+    wsprintfA(message, "内存不足：无法分配 %lu 字节，程序将退出。", static_cast<unsigned long>(bytes));
+    FailFatally(message);
+}
+
 void* AllocateOrFail(size_t bytes) {
     void* block = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes);
-    if (block == nullptr) {
-        char message[128];
-        wsprintfA(message, "内存不足：无法分配 %lu 字节，程序将退出。", static_cast<unsigned long>(bytes));
-        FailFatally(message);
-    }
+    if (block == nullptr)
+        FailOutOfMemory(bytes);
     return block;
 }
 

@@ -1,21 +1,6 @@
 #include "e2e/proxy_session.h"
+#include "e2e/registry.h"
 
-namespace {
-// Wine hands out its own WinINet even for a full path unless told, for this program, to prefer
-// the file. (A WINEDLLOVERRIDES variable set here does not reach the program.)
-void PreferWinInetBesideProgram(bool prefer) {
-    const char kOverrides[] = "Software\\Wine\\AppDefaults\\ieproxy.exe\\DllOverrides";
-    HKEY key;
-    if (RegCreateKeyA(HKEY_CURRENT_USER, kOverrides, &key) != ERROR_SUCCESS)
-        return;
-    const char kNativeFirst[] = "native,builtin";
-    if (prefer)
-        RegSetValueExA(key, "wininet", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNativeFirst), sizeof kNativeFirst);
-    else
-        RegDeleteValueA(key, "wininet");
-    RegCloseKey(key);
-}
-} // namespace
 
 bool ProxyRun::Start(const std::string& name, const std::string& wininet, const std::string& mode) {
     // "乗" (81 5C): the folder's name ends in a byte that looks like a backslash.
@@ -29,7 +14,9 @@ bool ProxyRun::Start(const std::string& name, const std::string& wininet, const 
     LaunchOptions options;
     options.folder = folder;
     options.environment = {"FAKE_WININET_LOG=" + log, "FAKE_WININET_MODE=" + mode};
-    PreferWinInetBesideProgram(!wininet.empty());
+    // Wine hands out its own WinINet even for a full path unless told, for this program, to
+    // prefer the file.
+    SetProgramDllOverride("wininet", wininet.empty() ? nullptr : "native,builtin");
     if (!program.Launch(options))
         return false;
     window = program.WaitForMainWindow();

@@ -54,3 +54,44 @@ void WriteInternetSetting(const char* name, const std::string& text) {
                    static_cast<DWORD>(text.size() + 1));
     RegCloseKey(key);
 }
+
+void SetProgramDllOverride(const char* dll, const char* mode) {
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\ieproxy.exe\\DllOverrides", &key) != ERROR_SUCCESS)
+        return;
+    if (mode != nullptr)
+        RegSetValueExA(key, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(mode), static_cast<DWORD>(lstrlenA(mode) + 1));
+    else
+        RegDeleteValueA(key, dll);
+    RegCloseKey(key);
+}
+
+namespace {
+const char kWebBrowserServer[] = "Software\\Classes\\CLSID\\{8856F961-340A-11D0-A96B-00C04FD705A2}\\InprocServer32";
+const char kPlatformWebBrowser[] = "C:\\windows\\system32\\ieframe.dll";
+
+bool SetDefaultValue(const char* keyPath, const std::string& value) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    bool set = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                              static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return set;
+}
+} // namespace
+
+WebBrowserStandIn::WebBrowserStandIn(const std::string& dllPath) {
+    char value[MAX_PATH] = "";
+    LONG size = sizeof value;
+    if (RegQueryValueA(HKEY_LOCAL_MACHINE, kWebBrowserServer, value, &size) != ERROR_SUCCESS)
+        return;
+    // A run that was cut short may have left a stand-in registered.
+    original_ = std::string(value).find("web_browser_double") == std::string::npos ? value : kPlatformWebBrowser;
+    registered_ = SetDefaultValue(kWebBrowserServer, dllPath);
+}
+
+WebBrowserStandIn::~WebBrowserStandIn() {
+    if (!original_.empty())
+        SetDefaultValue(kWebBrowserServer, original_);
+}

@@ -18,3 +18,22 @@ bool InternetSettingsKeyExists();
 void RemoveProxyValues();
 void RemoveInternetSettingsKey();
 void WriteInternetSetting(const char* name, const std::string& text);
+
+// How Wine loads `dll` into the program (ieproxy.exe): "native,builtin", "" (not at all), or
+// nullptr for Wine's default. (A WINEDLLOVERRIDES variable set by the driver does not reach it.)
+void SetProgramDllOverride(const char* dll, const char* mode);
+
+// Registers `dllPath` as the WebBrowser control for as long as it lives, then puts the platform's
+// registration back. (Wine's COM reads classes from the machine's registration only.)
+class WebBrowserStandIn {
+  public:
+    explicit WebBrowserStandIn(const std::string& dllPath);
+    ~WebBrowserStandIn();
+    WebBrowserStandIn(const WebBrowserStandIn&) = delete;
+    WebBrowserStandIn& operator=(const WebBrowserStandIn&) = delete;
+    bool registered() const { return registered_; }
+
+  private:
+    bool registered_ = false;
+    std::string original_;
+};
