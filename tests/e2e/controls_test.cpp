@@ -130,38 +130,16 @@ TEST_F(ControlsTest, AddressEditHasTheFocusAtStart) {
     EXPECT_EQ(ChildById(Group(), 120), program->Focus());
 }
 
-// Smoothed text blends its colour into the background: every channel lies between the two.
-bool Between(COLORREF pixel, COLORREF a, COLORREF b) {
-    auto within = [](int value, int x, int y) { return value >= (x < y ? x : y) - 8 && value <= (x > y ? x : y) + 8; };
-    return within(GetRValue(pixel), GetRValue(a), GetRValue(b)) && within(GetGValue(pixel), GetGValue(a), GetGValue(b)) &&
-           within(GetBValue(pixel), GetBValue(a), GetBValue(b));
-}
-
 TEST_F(ControlsTest, LabelsPaintRedAndBlackTextOnTheButtonFace) {
     struct {
         int id;
         COLORREF text;
     } labels[] = {{150, RGB(255, 0, 0)}, {160, RGB(255, 0, 0)}, {110, RGB(0, 0, 0)}};
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    HDC screen = GetDC(nullptr);
     for (const auto& label : labels) {
-        RECT rect;
-        GetWindowRect(ChildById(Group(), label.id), &rect);
-        int textPixels = 0, facePixels = 0, foreign = 0;
-        for (int y = rect.top; y < rect.bottom; ++y)
-            for (int x = rect.left; x < rect.right; ++x) {
-                COLORREF pixel = GetPixel(screen, x, y);
-                if (pixel == face)
-                    ++facePixels;
-                else if (Between(pixel, face, label.text))
-                    ++textPixels;
-                else
-                    ++foreign;
-            }
-        EXPECT_GT(textPixels, 20) << "label " << label.id;
-        EXPECT_GT(facePixels, textPixels) << "label " << label.id << ": opaque face-coloured background";
-        EXPECT_EQ(0, foreign) << "label " << label.id << ": nothing but its text on its background";
+        PixelCount count = CountPixels(ChildById(Group(), label.id), GetSysColor(COLOR_BTNFACE), label.text);
+        EXPECT_GT(count.text, 20) << "label " << label.id;
+        EXPECT_GT(count.background, count.text) << "label " << label.id << ": opaque face-coloured background";
+        EXPECT_EQ(0, count.foreign) << "label " << label.id << ": nothing but its text on its background";
     }
-    ReleaseDC(nullptr, screen);
 }
 } // namespace

@@ -338,6 +338,79 @@ COLORREF ScreenPixel(int x, int y) {
     return colour;
 }
 
+namespace {
+bool Between(COLORREF pixel, COLORREF a, COLORREF b) {
+    auto within = [](int value, int x, int y) { return value >= (x < y ? x : y) - 40 && value <= (x > y ? x : y) + 40; };
+    return within(GetRValue(pixel), GetRValue(a), GetRValue(b)) && within(GetGValue(pixel), GetGValue(a), GetGValue(b)) &&
+           within(GetBValue(pixel), GetBValue(a), GetBValue(b));
+}
+} // namespace
+
+PixelCount CountPixels(HWND window, COLORREF background, COLORREF text) {
+    PixelCount count;
+    RECT rect;
+    GetWindowRect(window, &rect);
+    HDC screen = GetDC(nullptr);
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x) {
+            COLORREF pixel = GetPixel(screen, x, y);
+            if (pixel == background)
+                ++count.background;
+            else if (Between(pixel, background, text))
+                ++count.text;
+            else
+                ++count.foreign;
+        }
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+namespace {
+void Xdotool(const std::string& arguments) {
+    std::string commandLine = "/usr/bin/xdotool " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, 10000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    Sleep(200);
+}
+} // namespace
+
+void MoveMouseTo(int x, int y) {
+    Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+    // Wine passes a move of the X pointer on to the window that holds the capture only once a
+    // move of its own input says so.
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    Sleep(150);
+}
+
+// The buttons go through SendInput: after a button of xdotool's, Wine stops passing the
+// pointer's moves to the window that holds the capture.
+void LeftButton(bool down) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+    Sleep(100);
+}
+
+void ClickAt(int x, int y, bool twice) {
+    MoveMouseTo(x, y);
+    for (int click = 0; click < (twice ? 2 : 1); ++click) {
+        LeftButton(true);
+        LeftButton(false);
+    }
+}
+
 bool SaveScreenshot(const std::string& name) {
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);

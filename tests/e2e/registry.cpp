@@ -95,3 +95,60 @@ WebBrowserStandIn::~WebBrowserStandIn() {
     if (!original_.empty())
         SetDefaultValue(kWebBrowserServer, original_);
 }
+
+namespace {
+std::string BackupOf(const std::string& key) { return "IeProxyTestBackup\\" + key; }
+
+bool KeyExists(HKEY root, const std::string& key) {
+    HKEY opened;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+void CopyKey(const std::string& from, const std::string& to) {
+    HKEY source, target;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, from.c_str(), 0, KEY_READ, &source) != ERROR_SUCCESS)
+        return;
+    if (RegCreateKeyA(HKEY_CLASSES_ROOT, to.c_str(), &target) == ERROR_SUCCESS) {
+        RegCopyTreeA(source, nullptr, target);
+        RegCloseKey(target);
+    }
+    RegCloseKey(source);
+}
+} // namespace
+
+void ClassesChange::Keep(const std::string& key) {
+    for (const auto& kept : kept_)
+        if (kept.first == key)
+            return;
+    bool existed = KeyExists(HKEY_CLASSES_ROOT, key);
+    if (existed) {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, BackupOf(key).c_str());
+        CopyKey(key, BackupOf(key));
+    }
+    kept_.push_back({key, existed});
+}
+
+bool ClassesChange::SetDefault(const std::string& key, const std::string& value) {
+    Keep(key);
+    return RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size())) == ERROR_SUCCESS;
+}
+
+bool ClassesChange::Remove(const std::string& key) {
+    Keep(key);
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, key.c_str());
+    return !KeyExists(HKEY_CLASSES_ROOT, key);
+}
+
+ClassesChange::~ClassesChange() {
+    for (auto it = kept_.rbegin(); it != kept_.rend(); ++it) {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, it->first.c_str());
+        if (it->second) {
+            CopyKey(BackupOf(it->first), it->first);
+            RegDeleteTreeA(HKEY_CLASSES_ROOT, BackupOf(it->first).c_str());
+        }
+    }
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, "IeProxyTestBackup");
+}

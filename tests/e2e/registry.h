@@ -2,6 +2,8 @@
 // The current user's proxy values, read and reset by the tests.
 #include <windows.h>
 #include <string>
+#include <utility>
+#include <vector>
 
 const char kInternetSettingsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
@@ -36,4 +38,21 @@ class WebBrowserStandIn {
   private:
     bool registered_ = false;
     std::string original_;
+};
+
+// Changes to file associations under HKEY_CLASSES_ROOT for as long as it lives: each key that
+// it touches is copied aside first and put back whole at the end; keys it creates are removed.
+class ClassesChange {
+  public:
+    ClassesChange() = default;
+    ~ClassesChange();
+    ClassesChange(const ClassesChange&) = delete;
+    ClassesChange& operator=(const ClassesChange&) = delete;
+    // Sets the default value of `key` (created when missing).
+    bool SetDefault(const std::string& key, const std::string& value);
+    bool Remove(const std::string& key);
+
+  private:
+    void Keep(const std::string& key);
+    std::vector<std::pair<std::string, bool>> kept_; // key, and whether it existed
 };
