@@ -11,6 +11,7 @@ PACKAGES=(cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
           wine wine64 fonts-wine xvfb xdotool imagemagick fonts-wqy-microhei locales)
 
 say() { printf '== %s\n' "$*"; }
+wine64_version() { "$WINE64" --version 2>/dev/null || echo "Wine"; }
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -159,7 +159,7 @@ ProgramSession::~ProgramSession() {
 
 bool ProgramSession::Launch(const LaunchOptions& options) {
     std::string folder = options.folder.empty() ? ProgramFolder() : options.folder;
-    std::string program = JoinPath(folder, "ieproxy.exe");
+    std::string program = JoinPath(folder, options.program);
     std::vector<std::string> variables = options.environment;
     variables.push_back("IEPROXY_PROBE_REPORT=" + ProbeReportPath());
     std::string environment = EnvironmentWith(variables);

@@ -23,6 +23,7 @@ std::vector<std::string> ReadLines(const std::string& path);
 
 struct LaunchOptions {
     std::string folder;                    // the program's folder; default: where it was built
+    std::string program = "ieproxy.exe";   // the program file in that folder
     std::vector<std::string> environment;  // NAME=value set for the program only
     bool refuseMainWindow = false;         // a WH_CBT hook refuses the main window's creation
 };
@@ -37,6 +38,7 @@ class ProgramSession {
 
     bool Launch(const LaunchOptions& options = {});
     HWND WaitForMainWindow(DWORD timeout = kWaitMilliseconds);
+    HANDLE Process() const { return info_.hProcess; }
     HWND WaitForMessageBox(DWORD timeout = kWaitMilliseconds);
     // The visible top-level window of `className` of this process, or null.
     HWND FindTopLevel(const char* className) const;
