@@ -51,19 +51,57 @@ setup_wine_environment() {
     fi
     # (the shell itself cannot take this locale; it only passes it on)
     { export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8; } 2>/dev/null
-    export WINEPREFIX="$BUILD/wine-prefix" WINEARCH=win64 WINELOADER="$WINE64" WINEDEBUG=-all
+    export WINEARCH=win64 WINELOADER="$WINE64" WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    if [ ! -f "$WINEPREFIX/.ieproxy-ready" ]; then
-        say "creating the Wine prefix $WINEPREFIX"
-        rm -rf "$WINEPREFIX"
-        # Without a display the prefix is made in seconds.
-        env -u DISPLAY "$WINE64" wineboot -i >/dev/null 2>&1
-        # Every program runs on one virtual desktop drawn by Wine, with window captions.
-        env -u DISPLAY "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-        env -u DISPLAY "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-        "$WINESERVER" -w
-        touch "$WINEPREFIX/.ieproxy-ready"
+    export WINEPREFIX="$BUILD/wine-prefix"
+    create_prefix "$WINEPREFIX"
+}
+
+# A Wine prefix made under the zh_CN locale, in which every program runs on one virtual desktop
+# drawn by Wine (with window captions).
+create_prefix() {
+    local prefix=$1
+    [ -f "$prefix/.ieproxy-ready" ] && return 0
+    say "creating the Wine prefix $prefix"
+    rm -rf "$prefix"
+    # Without a display the prefix is made in seconds.
+    env -u DISPLAY WINEPREFIX="$prefix" "$WINE64" wineboot -i >/dev/null 2>&1
+    env -u DISPLAY WINEPREFIX="$prefix" "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    env -u DISPLAY WINEPREFIX="$prefix" "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    WINEPREFIX="$prefix" "$WINESERVER" -w
+    touch "$prefix/.ieproxy-ready"
+}
+
+# Whether 32-bit Linux programs, and so 32-bit Wine, run here without emulation.
+runs_32bit_natively() {
+    [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# 32-bit Wine for the shipped 32-bit program, and a prefix that runs 32-bit programs beside the
+# 64-bit ones: build/wine-prefix-wow64. Where the machine cannot run 32-bit Linux programs, 32-bit
+# Wine runs under qemu's user-mode emulation (slow: about 40 s a process).
+QEMU_I386_BINFMT=':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F'
+setup_32bit_wine() {
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        as_root dpkg --add-architecture i386
+        as_root apt-get update -qq
     fi
+    install_packages wine32:i386 qemu-user-static || { echo "cannot install wine32:i386 and qemu-user-static"; return 1; }
+    # qemu needs the upper part of the 32-bit address space kept for itself, or Wine cannot map
+    # its shared user data (c0000018).
+    export QEMU_RESERVED_VA=0xc0000000
+    if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        say "32-bit programs cannot run natively here: 32-bit Wine runs under qemu"
+        [ -f /proc/sys/fs/binfmt_misc/status ] ||
+            as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc || { echo "cannot mount binfmt_misc"; return 1; }
+        [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] ||
+            echo "$QEMU_I386_BINFMT" | as_root tee /proc/sys/fs/binfmt_misc/register >/dev/null ||
+            { echo "cannot register qemu-i386 with binfmt_misc"; return 1; }
+        /usr/lib/wine/wine --version >/dev/null 2>&1 || { echo "32-bit Wine does not start, even under qemu"; return 1; }
+    fi
+    # The prefix gets its 32-bit half only when it is made while 32-bit Wine can run.
+    create_prefix "$BUILD/wine-prefix-wow64"
+    [ -f "$BUILD/wine-prefix-wow64/drive_c/windows/syswow64/kernel32.dll" ] || { echo "the prefix has no 32-bit system"; return 1; }
 }
 
 # A virtual X display of our own for as long as the calling script runs.
@@ -80,7 +118,11 @@ start_display() {
 }
 
 stop_display() {
-    "$WINESERVER" -k 2>/dev/null || true
-    "$WINESERVER" -w 2>/dev/null || true
+    local prefix
+    for prefix in "$BUILD/wine-prefix" "$BUILD/wine-prefix-wow64"; do
+        [ -d "$prefix" ] || continue
+        WINEPREFIX="$prefix" "$WINESERVER" -k 2>/dev/null || true
+        WINEPREFIX="$prefix" "$WINESERVER" -w 2>/dev/null || true
+    done
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }

@@ -8,7 +8,7 @@ build_all
 setup_wine_environment
 
 # The product is the 32-bit program; where 32-bit Wine cannot run, the 64-bit twin stands in.
-if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if runs_32bit_natively; then
     program="$BUILD/win32/ieproxy.exe"
     say "running the 32-bit program: $program"
 else

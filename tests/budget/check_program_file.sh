@@ -13,7 +13,8 @@ if [ "$size" -gt "$limit" ]; then
     echo "FAIL: $program is $size bytes, over the budget of $limit"
     status=1
 fi
-imports=$(i686-w64-mingw32-objdump -p "$program" | awk '/DLL Name:/ {print tolower($3)}')
+headers=$(i686-w64-mingw32-objdump -f -p "$program")
+imports=$(awk '/DLL Name:/ {print tolower($3)}' <<<"$headers")
 echo "imports: $(echo $imports)"
 [ -n "$imports" ] || { echo "FAIL: no imports read from $program"; exit 1; }
 for dll in $imports; do
@@ -22,6 +23,6 @@ for dll in $imports; do
         *) echo "FAIL: $program imports $dll, which is not a DLL of Windows itself"; status=1 ;;
     esac
 done
-i686-w64-mingw32-objdump -f "$program" | grep -q "file format pei-i386" || { echo "FAIL: not a 32-bit PE"; status=1; }
-i686-w64-mingw32-objdump -p "$program" | grep -q "Subsystem.*(Windows GUI)" || { echo "FAIL: not a Windows GUI program"; status=1; }
+grep -q "file format pei-i386" <<<"$headers" || { echo "FAIL: not a 32-bit PE"; status=1; }
+grep -q "Subsystem.*(Windows GUI)" <<<"$headers" || { echo "FAIL: not a Windows GUI program"; status=1; }
 exit $status
