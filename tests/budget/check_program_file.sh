@@ -2,6 +2,7 @@
 # The shipped program file keeps to its budget: at most 96 KiB, icon and cursor included, and it
 # imports nothing but DLLs that every Windows has (WinINet is bound at run time, never imported).
 set -euo pipefail
+export LC_ALL=C # the words of objdump are read below
 program=$1
 limit=$((96 * 1024))
 allowed="kernel32.dll user32.dll gdi32.dll advapi32.dll ole32.dll oleaut32.dll shell32.dll msvcrt.dll"

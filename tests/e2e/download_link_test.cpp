@@ -69,6 +69,7 @@ TEST_F(DownloadLinkTest, IsDrawnInItsNormalHoverAndVisitedColours) {
     Start("colours", true);
     MoveOff();
     ExpectDrawnIn(kNormal);
+    EXPECT_TRUE(SaveScreenshot("screenshot-window"));
     POINT centre = LinkCentre();
     MoveMouseTo(centre.x, centre.y);
     Sleep(200);
@@ -149,5 +150,16 @@ TEST_F(DownloadLinkTest, APageTypeWithoutACommandStartsNothing) {
     Start("no-command", false);
     Press();
     EXPECT_TRUE(Started().empty());
+}
+
+TEST_F(DownloadLinkTest, ACommandKeyWithoutAValueStartsNothing) {
+    // The key opens but its default value cannot be read: an empty template, not a command made
+    // of the target alone or of leftover bytes.
+    ASSERT_TRUE(classes.SetDefault(".htm", kPageType));
+    ASSERT_TRUE(classes.MakeEmpty(kPageCommand));
+    Start("empty-command", false);
+    Press();
+    EXPECT_TRUE(Started().empty());
+    EXPECT_TRUE(program.IsRunning());
 }
 } // namespace

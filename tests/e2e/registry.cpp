@@ -142,6 +142,15 @@ bool ClassesChange::Remove(const std::string& key) {
     return !KeyExists(HKEY_CLASSES_ROOT, key);
 }
 
+bool ClassesChange::MakeEmpty(const std::string& key) {
+    Remove(key);
+    HKEY created;
+    if (RegCreateKeyA(HKEY_CLASSES_ROOT, key.c_str(), &created) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(created);
+    return true;
+}
+
 ClassesChange::~ClassesChange() {
     for (auto it = kept_.rbegin(); it != kept_.rend(); ++it) {
         RegDeleteTreeA(HKEY_CLASSES_ROOT, it->first.c_str());

@@ -51,6 +51,8 @@ class ClassesChange {
     // Sets the default value of `key` (created when missing).
     bool SetDefault(const std::string& key, const std::string& value);
     bool Remove(const std::string& key);
+    // Makes `key` an empty key: there, but without a default value.
+    bool MakeEmpty(const std::string& key);
 
   private:
     void Keep(const std::string& key);
