@@ -55,8 +55,10 @@ STDMETHODIMP BrowserSite::GetWindow(HWND* window) {
 }
 
 STDMETHODIMP BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                           LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
-    if (frame == nullptr || document == nullptr || position == nullptr || clip == nullptr || info == nullptr)
+                                           LPRECT position, LPRECT clip,
+                                           LPOLEINPLACEFRAMEINFO info) {
+    if (frame == nullptr || document == nullptr || position == nullptr || clip == nullptr ||
+        info == nullptr)
         return E_POINTER;
     *frame = static_cast<IOleInPlaceFrame*>(this);
     AddRef();

@@ -29,7 +29,8 @@ bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 
 bool SubclassControl(HWND control, WNDPROC procedure) {
     LONG_PTR original = GetWindowLongPtrA(control, GWLP_WNDPROC);
-    if (original == 0 || !SetPropA(control, kOriginalProcedureProperty, reinterpret_cast<HANDLE>(original)))
+    if (original == 0 ||
+        !SetPropA(control, kOriginalProcedureProperty, reinterpret_cast<HANDLE>(original)))
         return false;
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
     return true;

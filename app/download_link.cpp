@@ -19,8 +19,11 @@ struct LinkSettings {
     COLORREF backColour;
 };
 
-const LinkSettings kDownloadLinkSettings = {
-    {kWebLink, IEPROXY_MAKER_HOST, ""}, RGB(0, 0, 255), RGB(128, 0, 0), RGB(49, 106, 197), kDefaultColour};
+const LinkSettings kDownloadLinkSettings = {{kWebLink, IEPROXY_MAKER_HOST, ""},
+                                            RGB(0, 0, 255),
+                                            RGB(128, 0, 0),
+                                            RGB(49, 106, 197),
+                                            kDefaultColour};
 
 const UINT kLinkTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
 
@@ -56,7 +59,7 @@ void PaintLink(HWND link, const LinkState& state) {
 
     char* text = ReadWindowText(link);
     const LinkTarget& target = kDownloadLinkSettings.target;
-    const char* shown = text[0] != '\0' ? text
+    const char* shown = text[0] != '\0'           ? text
                         : target.kind == kWebLink ? target.webAddress
                                                   : target.mailAddress;
     SetBkMode(dc, TRANSPARENT);

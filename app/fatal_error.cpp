@@ -15,7 +15,8 @@ void FailFatally(const char* message) {
 
 void FailOutOfMemory(size_t bytes) {
     char message[128];
-    wsprintfA(message, "内存不足：无法分配 %lu 字节，程序将退出。", static_cast<unsigned long>(bytes));
+    wsprintfA(message, "内存不足：无法分配 %lu 字节，程序将退出。",
+              static_cast<unsigned long>(bytes));
     FailFatally(message);
 }
 

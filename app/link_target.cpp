@@ -44,7 +44,8 @@ int OpenWithPageProgram(const char* target, int show) {
 
 } // namespace
 
-bool BuildFallbackCommand(const char* commandTemplate, const char* target, char* commandLine, size_t size) {
+bool BuildFallbackCommand(const char* commandTemplate, const char* target, char* commandLine,
+                          size_t size) {
     size_t templateLength = static_cast<size_t>(lstrlenA(commandTemplate));
     if (const char* quoted = std::strstr(commandTemplate, "\"%1\""))
         templateLength = static_cast<size_t>(quoted - commandTemplate);
@@ -69,7 +70,8 @@ int OpenLinkTarget(const LinkTarget& link, int show) {
         return 0;
     lstrcpyA(target, scheme);
     lstrcatA(target, address);
-    auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", target, nullptr, nullptr, show));
+    auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", target, nullptr, nullptr, show));
     if (result > 32)
         return 1;
     return OpenWithPageProgram(target, show);

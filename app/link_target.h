@@ -20,4 +20,5 @@ const size_t kCommandLineSize = 512;
 // The fallback command line: the command template cut before its first quoted "%1" (else before
 // its first bare %1, else whole), one space, and the target. False when it does not fit in
 // `size` bytes: then nothing may be started.
-bool BuildFallbackCommand(const char* commandTemplate, const char* target, char* commandLine, size_t size);
+bool BuildFallbackCommand(const char* commandTemplate, const char* target, char* commandLine,
+                          size_t size);

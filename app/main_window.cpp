@@ -97,9 +97,9 @@ bool BuildMainWindow(MainWindowState* state) {
     // The whole primary screen counts, not the work area that the taskbar leaves.
     int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), kMainWindowWidth);
     int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), kMainWindowHeight);
-    HWND window = CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, kMainWindowStyle, x, y,
-                                  kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance,
-                                  state);
+    HWND window =
+        CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, kMainWindowStyle, x, y,
+                        kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, state);
     if (window == nullptr)
         return false;
     RECT frame;
@@ -107,7 +107,8 @@ bool BuildMainWindow(MainWindowState* state) {
                                           frame.bottom - frame.top != kMainWindowHeight))
         MoveWindow(window, x, y, kMainWindowWidth, kMainWindowHeight, FALSE);
     SetProgramIcons(window);
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
     if (!CreateMainWindowControls(state)) {
         DestroyWindow(window);
         return false;

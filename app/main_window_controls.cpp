@@ -32,9 +32,12 @@ void ClearProxyClicked(HWND) {
     OnClearProxyClicked();
 }
 
-const char kUsageText[] = "使用说明： 填写ip地址请如 ip地址:端口号一定要加上:  诺还不会使用请联系" IEPROXY_MAKER_HOST "客服";
+const char kUsageText[] =
+    "使用说明： 填写ip地址请如 ip地址:端口号一定要加上:  诺还不会使用请联系" IEPROXY_MAKER_HOST
+    "客服";
 
 // In slot order (ControlSlot); each row carries the control's name as a comment.
+// clang-format off
 const ControlEntry kControls[kControlCount] = {
     /* 超文本浏览框1 */ {ControlKind::WebPane, ControlParent::MainWindow, {-5, -10, 690, 143}, kWebPaneId, true, "", nullptr, nullptr},
     /* 超级链接框1 */ {ControlKind::DownloadLink, ControlParent::ProxyGroup, {344, 20, 216, 32}, kDownloadLinkId, false, "点击下载ip获取工具", nullptr, nullptr},
@@ -46,6 +49,7 @@ const ControlEntry kControls[kControlCount] = {
     /* 标签1 */ {ControlKind::Label, ControlParent::ProxyGroup, {8, 46, 48, 16}, kAddressLabelId, false, "IP地址：", &kSingleLineBlackLabel, nullptr},
     /* 分组框1 */ {ControlKind::Group, ControlParent::MainWindow, {0, 140, 584, 140}, kProxyGroupId, false, "设置IP代理", nullptr, nullptr},
 };
+// clang-format on
 
 HWND CreateControl(const ControlEntry& entry, HWND mainWindow) {
     ControlCreation creation = {mainWindow, entry.id, entry.place, entry.tabStop ? WS_TABSTOP : 0u};

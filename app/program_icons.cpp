@@ -6,8 +6,8 @@ HICON bigIcon = nullptr;
 HICON smallIcon = nullptr;
 
 HICON LoadProgramIcon(int size) {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), kIconName, IMAGE_ICON, size,
-                                         size, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), kIconName, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 } // namespace
 

@@ -30,7 +30,8 @@ HWND CreateProxyGroup(const ControlCreation& creation, const char* caption) {
                                      WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX | BS_LEFT);
     if (group == nullptr)
         return nullptr;
-    SendMessageA(group, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageA(group, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
     if (!SubclassControl(group, ProxyGroupProcedure)) {
         DestroyWindow(group);
         return nullptr;

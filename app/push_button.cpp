@@ -18,12 +18,13 @@ LRESULT CALLBACK PushButtonProcedure(HWND button, UINT message, WPARAM wParam, L
 } // namespace
 
 HWND CreatePushButton(const ControlCreation& creation, const char* text, ClickHandler onClick) {
-    HWND button = CreateControlWindow(
-        creation, 0, "BUTTON", text,
-        WS_CHILD | WS_CLIPSIBLINGS | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE);
+    HWND button = CreateControlWindow(creation, 0, "BUTTON", text,
+                                      WS_CHILD | WS_CLIPSIBLINGS | BS_PUSHBUTTON | BS_CENTER |
+                                          BS_VCENTER | BS_MULTILINE);
     if (button == nullptr)
         return nullptr;
-    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
     if (!SetPropA(button, kClickHandlerProperty, reinterpret_cast<HANDLE>(onClick)) ||
         !SubclassControl(button, PushButtonProcedure)) {
         DestroyWindow(button);

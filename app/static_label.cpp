@@ -57,7 +57,7 @@ const LabelStyle kWrappedRedLabel = {kRed, DT_LEFT | DT_NOCLIP | DT_WORDBREAK | 
 
 HWND CreateStaticLabel(const ControlCreation& creation, const char* text, const LabelStyle* style) {
     if (!RegisterWindowClass(kLabelClass, LabelProcedure, LoadCursorA(nullptr, IDC_ARROW),
-                              static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))))
+                             static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))))
         return nullptr;
     return CreateControlWindow(creation, 0, kLabelClass, text, WS_CHILD | WS_CLIPSIBLINGS,
                                const_cast<LabelStyle*>(style));

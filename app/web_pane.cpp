@@ -15,7 +15,8 @@ struct WebPaneSettings {
     const char* url;
 };
 
-const WebPaneSettings kWebPaneSettings = {1, true, true, "http://" IEPROXY_MAKER_HOST "/qvn/ipgez.htm"};
+const WebPaneSettings kWebPaneSettings = {1, true, true,
+                                          "http://" IEPROXY_MAKER_HOST "/qvn/ipgez.htm"};
 
 // What the pane holds while it exists.
 struct WebPaneState {
@@ -79,17 +80,20 @@ bool EmbedBrowser(HWND pane, WebPaneState* state) {
     RECT client;
     GetClientRect(pane, &client);
     if (FAILED(state->control->SetClientSite(state->site)) ||
-        FAILED(state->control->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, state->site, 0, pane, &client)))
+        FAILED(state->control->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, state->site, 0, pane,
+                                      &client)))
         return false;
     IOleInPlaceObject* inPlace = nullptr;
-    if (SUCCEEDED(state->control->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+    if (SUCCEEDED(state->control->QueryInterface(IID_IOleInPlaceObject,
+                                                 reinterpret_cast<void**>(&inPlace)))) {
         inPlace->GetWindow(&state->controlWindow);
         inPlace->SetObjectRects(&client, &client);
         inPlace->Release();
     }
     if (state->controlWindow == nullptr)
         return false;
-    return SUCCEEDED(state->control->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&state->browser)));
+    return SUCCEEDED(state->control->QueryInterface(IID_IWebBrowser2,
+                                                    reinterpret_cast<void**>(&state->browser)));
 }
 
 // Releases the reference to the control and destroys its window; the site goes last, as the
@@ -99,7 +103,8 @@ void ReleaseBrowser(WebPaneState* state) {
         state->browser->Release();
     if (state->control != nullptr) {
         IOleInPlaceObject* inPlace = nullptr;
-        if (SUCCEEDED(state->control->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+        if (SUCCEEDED(state->control->QueryInterface(IID_IOleInPlaceObject,
+                                                     reinterpret_cast<void**>(&inPlace)))) {
             inPlace->InPlaceDeactivate();
             inPlace->Release();
         }
@@ -118,7 +123,8 @@ LRESULT CALLBACK WebPaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM
     WebPaneState* state = StateOf(pane);
     switch (message) {
     case WM_NCCREATE:
-        SetWindowLongPtrA(pane, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(AllocateOrFail(sizeof(WebPaneState))));
+        SetWindowLongPtrA(pane, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(AllocateOrFail(sizeof(WebPaneState))));
         break;
     case WM_SIZE:
         if (state != nullptr && state->controlWindow != nullptr)

@@ -1,6 +1,7 @@
 #include "app/window_class.h"
 
-bool RegisterWindowClass(const char* className, WNDPROC procedure, HCURSOR cursor, HBRUSH background) {
+bool RegisterWindowClass(const char* className, WNDPROC procedure, HCURSOR cursor,
+                         HBRUSH background) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass = {};
     if (GetClassInfoA(instance, className, &windowClass))

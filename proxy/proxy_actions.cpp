@@ -12,7 +12,8 @@ const DWORD kProxyOn = 1;
 const DWORD kProxyOff = 0;
 
 #ifndef _WIN64
-static_assert(sizeof(INTERNET_PROXY_INFO) == 12, "the 32-bit program hands WinINet a 12-byte record");
+static_assert(sizeof(INTERNET_PROXY_INFO) == 12,
+              "the 32-bit program hands WinINet a 12-byte record");
 #endif
 
 // Tells WinINet that its settings changed, and only when it took that, to reload them.

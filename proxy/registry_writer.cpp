@@ -34,7 +34,8 @@ int WriteItem(const char* itemPath, DWORD type, const BYTE* data, DWORD size) {
 }
 } // namespace
 
-bool SplitItemPath(const char* itemPath, char* keyPath, size_t keyPathSize, const char** valueName) {
+bool SplitItemPath(const char* itemPath, char* keyPath, size_t keyPathSize,
+                   const char** valueName) {
     const char* backslash = FindLastBackslash(itemPath);
     size_t keyLength = backslash ? static_cast<size_t>(backslash - itemPath) : 0;
     if (keyLength >= keyPathSize)

@@ -32,7 +32,8 @@ InternetSetOptionFunction BindInternetSetOption() {
             reinterpret_cast<void*>(GetProcAddress(winInet, kInternetSetOptionName)));
     if (internetSetOption == nullptr) {
         char message[128];
-        wsprintfA(message, "无法从 %s 载入函数 %s，程序将退出。", kWinInetLibrary, kInternetSetOptionName);
+        wsprintfA(message, "无法从 %s 载入函数 %s，程序将退出。", kWinInetLibrary,
+                  kInternetSetOptionName);
         FailFatally(message);
     }
     return internetSetOption;

@@ -23,10 +23,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = "BaselineWindow";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "BaselineWindow", "baseline", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 200, 200,
-                                  613, 324, nullptr, nullptr, instance, nullptr);
-    CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 64, 189, 160, 20, window,
-                    nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExA(0, "BaselineWindow", "baseline", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                        200, 200, 613, 324, nullptr, nullptr, instance, nullptr);
+    CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 64, 189, 160,
+                    20, window, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOW);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

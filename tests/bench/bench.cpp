@@ -88,7 +88,8 @@ void MeasureClicks(std::vector<double>* first, std::vector<double>* later) {
             continue;
         HWND window = program.WaitForMainWindow();
         HWND group = ChildById(window, 100);
-        SendMessageA(ChildById(group, 120), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("10.0.0.1:8080"));
+        SendMessageA(ChildById(group, 120), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>("10.0.0.1:8080"));
         for (int click = 0; click <= kLaterClicks; ++click) {
             double start = Now();
             PostMessageA(ChildById(group, 130), BM_CLICK, 0, 0);
@@ -109,7 +110,8 @@ void MeasureClicks(std::vector<double>* first, std::vector<double>* later) {
 double BareActionMilliseconds() {
     using SetOption = BOOL(WINAPI*)(void*, DWORD, void*, DWORD);
     HMODULE winInet = LoadLibraryA("wininet.dll");
-    auto setOption = reinterpret_cast<SetOption>(reinterpret_cast<void*>(GetProcAddress(winInet, "InternetSetOptionA")));
+    auto setOption = reinterpret_cast<SetOption>(
+        reinterpret_cast<void*>(GetProcAddress(winInet, "InternetSetOptionA")));
     if (setOption == nullptr)
         return -1;
     const DWORD on = 1;
@@ -118,12 +120,16 @@ double BareActionMilliseconds() {
     double start = Now();
     for (int run = 0; run < kBareRuns; ++run) {
         HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_WRITE, &key) == ERROR_SUCCESS) {
-            RegSetValueExA(key, "ProxyEnable", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_WRITE, &key) ==
+            ERROR_SUCCESS) {
+            RegSetValueExA(key, "ProxyEnable", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on),
+                           sizeof on);
             RegCloseKey(key);
         }
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_WRITE, &key) == ERROR_SUCCESS) {
-            RegSetValueExA(key, "ProxyServer", 0, REG_SZ, reinterpret_cast<const BYTE*>(server), sizeof server);
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_WRITE, &key) ==
+            ERROR_SUCCESS) {
+            RegSetValueExA(key, "ProxyServer", 0, REG_SZ, reinterpret_cast<const BYTE*>(server),
+                           sizeof server);
             RegCloseKey(key);
         }
         if (setOption(nullptr, 39, record, sizeof record))
@@ -141,8 +147,8 @@ std::string Format(const char* format, double a, double b = 0, double c = 0) {
 }
 
 std::string Row(const std::string& what, const Stats& stats) {
-    return "| " + what + " | " + Format("%.1f", stats.median) + " | " + Format("%.1f - %.1f", stats.low, stats.high) +
-           " | " + std::to_string(stats.runs) + " |";
+    return "| " + what + " | " + Format("%.1f", stats.median) + " | " +
+           Format("%.1f - %.1f", stats.low, stats.high) + " | " + std::to_string(stats.runs) + " |";
 }
 } // namespace
 
@@ -160,7 +166,8 @@ int main() {
     Stats programStart = Summarise(RepeatStartUp(ieproxy, "WTWindow"));
     Stats standInStart;
     {
-        WebBrowserStandIn standIn(JoinPath(JoinPath(DriverFolder(), "web-browser-double"), "web_browser_double.dll"));
+        WebBrowserStandIn standIn(
+            JoinPath(JoinPath(DriverFolder(), "web-browser-double"), "web_browser_double.dll"));
         standInStart = Summarise(RepeatStartUp(ieproxy, "WTWindow"));
     }
     std::printf("set-proxy clicks ...\n");
@@ -180,16 +187,22 @@ int main() {
         "|---|---|---|---|",
         Row("start-up, baseline window with one edit box", baselineStart),
         Row("start-up, ieproxy (real WebBrowser control)", programStart),
-        Row("start-up, ieproxy with a stand-in control (pane's control creation left out)", standInStart),
+        Row("start-up, ieproxy with a stand-in control (pane's control creation left out)",
+            standInStart),
         Row("set proxy: first click to result box (binds WinINet)", first),
         Row("set proxy: later click to result box", later),
         Row("bare: two registry writes + two InternetSetOptionA", bare),
         "",
         "| ratio | value |",
         "|---|---|",
-        "| start-up ieproxy / baseline | " + Format("%.2f", programStart.median / baselineStart.median) + " |",
-        "| start-up ieproxy without the control's creation / baseline | " + Format("%.2f", standInStart.median / baselineStart.median) + " |",
-        "| the control's creation, share of ieproxy's start-up | " + Format("%.0f%%", 100.0 * (programStart.median - standInStart.median) / programStart.median) + " |",
+        "| start-up ieproxy / baseline | " +
+            Format("%.2f", programStart.median / baselineStart.median) + " |",
+        "| start-up ieproxy without the control's creation / baseline | " +
+            Format("%.2f", standInStart.median / baselineStart.median) + " |",
+        "| the control's creation, share of ieproxy's start-up | " +
+            Format("%.0f%%",
+                   100.0 * (programStart.median - standInStart.median) / programStart.median) +
+            " |",
         "| first click / later click | " + Format("%.2f", first.median / later.median) + " |",
         "| later click / bare action | " + Format("%.1f", later.median / bare.median) + " |",
         "",

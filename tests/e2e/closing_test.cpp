@@ -25,7 +25,8 @@ void Close(HWND window, CloseBy how) {
         break;
     case CloseBy::EndSession: {
         DWORD_PTR agrees = 0;
-        ASSERT_TRUE(SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &agrees));
+        ASSERT_TRUE(
+            SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &agrees));
         EXPECT_EQ(TRUE, agrees);
         PostMessageA(window, WM_CLOSE, 0, 0);
         break;
@@ -54,7 +55,9 @@ const CloseCase kCloseCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Ways, ClosingTest, testing::ValuesIn(kCloseCases),
-                         [](const testing::TestParamInfo<CloseCase>& param) { return param.param.name; });
+                         [](const testing::TestParamInfo<CloseCase>& param) {
+                             return param.param.name;
+                         });
 
 TEST(ClosingFatal, AMainWindowThatCannotBeCreatedEndsWithTheErrorBoxAndMinusOne) {
     ProgramSession program;

@@ -11,26 +11,55 @@ struct ControlCase {
     int id;
     const char* className;
     bool inGroup;
-    RECT place; // left, top, right, bottom in the parent's client area
+    RECT place;     // left, top, right, bottom in the parent's client area
     LONG_PTR style; // as the window has it once shown
     LONG_PTR exStyle;
     const char* text;
 };
 
 const LONG_PTR kChild = WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
-const LONG_PTR kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE;
+const LONG_PTR kButton =
+    kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE;
 
 const ControlCase kControls[] = {
     {"WebPane", 180, "IeProxyWebPane", false, {-5, -10, 685, 133}, kChild | WS_TABSTOP, 0, ""},
     {"DownloadLink", 170, "IeProxyLink", true, {344, 20, 560, 52}, kChild, 0, "点击下载ip获取工具"},
-    {"UsageLabel", 160, "IeProxyLabel", true, {0, 88, 456, 124}, kChild, 0,
-     "使用说明： 填写ip地址请如 ip地址:端口号一定要加上:  诺还不会使用请联系" IEPROXY_MAKER_HOST "客服"},
-    {"NoRestartLabel", 150, "IeProxyLabel", true, {9, 11, 225, 27}, kChild, 0, "本设置方式不需要重启浏览器即可生效"},
+    {"UsageLabel",
+     160,
+     "IeProxyLabel",
+     true,
+     {0, 88, 456, 124},
+     kChild,
+     0,
+     "使用说明： 填写ip地址请如 ip地址:端口号一定要加上:  诺还不会使用请联系" IEPROXY_MAKER_HOST
+     "客服"},
+    {"NoRestartLabel",
+     150,
+     "IeProxyLabel",
+     true,
+     {9, 11, 225, 27},
+     kChild,
+     0,
+     "本设置方式不需要重启浏览器即可生效"},
     {"ClearProxyButton", 140, "Button", true, {265, 20, 329, 44}, kButton, 0, "取消代理"},
     {"SetProxyButton", 130, "Button", true, {264, 52, 328, 76}, kButton, 0, "设置代理"},
-    {"AddressEdit", 120, "Edit", true, {64, 49, 224, 69}, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, ""},
+    {"AddressEdit",
+     120,
+     "Edit",
+     true,
+     {64, 49, 224, 69},
+     kChild | WS_TABSTOP | ES_AUTOHSCROLL,
+     WS_EX_CLIENTEDGE,
+     ""},
     {"AddressLabel", 110, "IeProxyLabel", true, {8, 46, 56, 62}, kChild, 0, "IP地址："},
-    {"ProxyGroup", 100, "Button", false, {0, 140, 584, 280}, kChild | BS_GROUPBOX | BS_LEFT, 0, "设置IP代理"},
+    {"ProxyGroup",
+     100,
+     "Button",
+     false,
+     {0, 140, 584, 280},
+     kChild | BS_GROUPBOX | BS_LEFT,
+     0,
+     "设置IP代理"},
 };
 
 // The address box grows to fit a Chinese character and its border in the default GUI font.
@@ -91,7 +120,8 @@ TEST_F(ControlsTest, ClassesCursorsBrushesAndFontsAreAsEachControlNeeds) {
     const char* expected[] = {
         "window id=180 class=IeProxyWebPane classstyle=0xb brush=white font=none cursor=arrow",
         "window id=100 class=Button classstyle=0x",
-        "window id=170 class=IeProxyLink classstyle=0xb brush=null font=none cursor=hotspot=6,1 mask=32x64 colour=no program1032=1",
+        "window id=170 class=IeProxyLink classstyle=0xb brush=null font=none cursor=hotspot=6,1 "
+        "mask=32x64 colour=no program1032=1",
         "window id=160 class=IeProxyLabel classstyle=0xb brush=null font=none cursor=arrow",
         "window id=150 class=IeProxyLabel classstyle=0xb brush=null font=none cursor=arrow",
         "window id=110 class=IeProxyLabel classstyle=0xb brush=null font=none cursor=arrow",
@@ -136,10 +166,13 @@ TEST_F(ControlsTest, LabelsPaintRedAndBlackTextOnTheButtonFace) {
         COLORREF text;
     } labels[] = {{150, RGB(255, 0, 0)}, {160, RGB(255, 0, 0)}, {110, RGB(0, 0, 0)}};
     for (const auto& label : labels) {
-        PixelCount count = CountPixels(ChildById(Group(), label.id), GetSysColor(COLOR_BTNFACE), label.text);
+        PixelCount count =
+            CountPixels(ChildById(Group(), label.id), GetSysColor(COLOR_BTNFACE), label.text);
         EXPECT_GT(count.text, 20) << "label " << label.id;
-        EXPECT_GT(count.background, count.text) << "label " << label.id << ": opaque face-coloured background";
-        EXPECT_EQ(0, count.foreign) << "label " << label.id << ": nothing but its text on its background";
+        EXPECT_GT(count.background, count.text)
+            << "label " << label.id << ": opaque face-coloured background";
+        EXPECT_EQ(0, count.foreign)
+            << "label " << label.id << ": nothing but its text on its background";
     }
 }
 } // namespace

@@ -11,7 +11,9 @@ const char kHttpCommand[] = "http\\shell\\open\\command"; // where Wine's shell 
 const char kPageType[] = "IeProxyTestPage";
 const char kPageCommand[] = "IeProxyTestPage\\shell\\open\\command";
 
-std::string Recorder() { return JoinPath(JoinPath(DriverFolder(), "recorder"), "recorder.exe"); }
+std::string Recorder() {
+    return JoinPath(JoinPath(DriverFolder(), "recorder"), "recorder.exe");
+}
 
 class DownloadLinkTest : public testing::Test {
   protected:
@@ -19,8 +21,9 @@ class DownloadLinkTest : public testing::Test {
     void Start(const char* name, bool shellWorks) {
         folder = MakeTestFolder(std::string("link-") + name);
         log = JoinPath(folder, "recorder.log");
-        ASSERT_TRUE(classes.SetDefault(kHttpCommand, shellWorks ? "\"" + Recorder() + "\" \"%1\""
-                                                                : "\"C:\\no such folder\\browser.exe\" \"%1\""));
+        ASSERT_TRUE(classes.SetDefault(kHttpCommand,
+                                       shellWorks ? "\"" + Recorder() + "\" \"%1\""
+                                                  : "\"C:\\no such folder\\browser.exe\" \"%1\""));
         LaunchOptions options;
         options.environment = {"RECORDER_LOG=" + log};
         ASSERT_TRUE(program.Launch(options));
@@ -81,7 +84,8 @@ TEST_F(DownloadLinkTest, IsDrawnInItsNormalHoverAndVisitedColours) {
     MoveOff();
     ExpectDrawnIn(kVisited);
     // The shell opened the address with the program registered for web addresses.
-    EXPECT_EQ((std::vector<std::string>{"\"" + Recorder() + "\" \"http://" + kTarget + "\""}), Started());
+    EXPECT_EQ((std::vector<std::string>{"\"" + Recorder() + "\" \"http://" + kTarget + "\""}),
+              Started());
 }
 
 TEST_F(DownloadLinkTest, OpensOnceForAPressForADoubleClickAndForAPressThatMovesOff) {
@@ -98,7 +102,7 @@ TEST_F(DownloadLinkTest, OpensOnceForAPressForADoubleClickAndForAPressThatMovesO
 
 struct FallbackCase {
     const char* name;
-    const char* before; // the template is the recorder's quoted path followed by this
+    const char* before;  // the template is the recorder's quoted path followed by this
     const char* started; // the command line after the recorder's quoted path
 };
 
@@ -108,7 +112,8 @@ const FallbackCase kFallbacks[] = {
     {"NoPercentOne", " -new", " -new " IEPROXY_MAKER_HOST},
 };
 
-class DownloadLinkFallbackTest : public DownloadLinkTest, public testing::WithParamInterface<FallbackCase> {};
+class DownloadLinkFallbackTest : public DownloadLinkTest,
+                                 public testing::WithParamInterface<FallbackCase> {};
 
 TEST_P(DownloadLinkFallbackTest, StartsThePageProgramWithTheCutTemplateAndTheTarget) {
     std::string quoted = "\"" + Recorder() + "\"";
@@ -121,7 +126,9 @@ TEST_P(DownloadLinkFallbackTest, StartsThePageProgramWithTheCutTemplateAndTheTar
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, DownloadLinkFallbackTest, testing::ValuesIn(kFallbacks),
-                         [](const testing::TestParamInfo<FallbackCase>& param) { return param.param.name; });
+                         [](const testing::TestParamInfo<FallbackCase>& param) {
+                             return param.param.name;
+                         });
 
 TEST_F(DownloadLinkTest, WithoutAPageKeyNothingStartsAndTheLinkStaysPlain) {
     ASSERT_TRUE(classes.Remove(".htm"));

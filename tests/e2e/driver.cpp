@@ -41,7 +41,9 @@ std::string EnvironmentWith(const std::vector<std::string>& variables) {
     for (const std::string& variable : variables) {
         std::string name = variable.substr(0, variable.find('=') + 1);
         for (auto it = entries.begin(); it != entries.end();)
-            it = lstrcmpiA(it->substr(0, name.size()).c_str(), name.c_str()) == 0 ? entries.erase(it) : it + 1;
+            it = lstrcmpiA(it->substr(0, name.size()).c_str(), name.c_str()) == 0
+                     ? entries.erase(it)
+                     : it + 1;
         entries.push_back(variable);
     }
     std::string environment;
@@ -76,14 +78,18 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeout) {
     }
 }
 
-std::string DriverFolder() { return ModuleFolder(); }
+std::string DriverFolder() {
+    return ModuleFolder();
+}
 
 std::string ProgramFolder() {
     std::string driver = ModuleFolder();
     return driver.substr(0, driver.find_last_of('\\'));
 }
 
-std::string JoinPath(const std::string& folder, const std::string& name) { return folder + "\\" + name; }
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    return folder + "\\" + name;
+}
 
 std::string MakeTestFolder(const std::string& name) {
     std::string root = JoinPath(DriverFolder(), "run");
@@ -115,8 +121,8 @@ bool CopyProgramInto(const std::string& folder, const std::vector<std::string>& 
 }
 
 std::string ReadFileText(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return "";
     std::string text;
@@ -168,12 +174,14 @@ bool ProgramSession::Launch(const LaunchOptions& options) {
     std::string commandLine = "\"" + program + "\"";
     // The driver's own folder is the current directory the program starts in, so that its change
     // to its own folder shows.
-    BOOL created = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
-                                  CREATE_SUSPENDED, &environment[0], DriverFolder().c_str(), &startup, &info_);
+    BOOL created =
+        CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                       &environment[0], DriverFolder().c_str(), &startup, &info_);
     if (!created)
         return false;
     if (options.refuseMainWindow) {
-        hookModule_ = LoadLibraryA(JoinPath(JoinPath(DriverFolder(), "hooks"), "refuse_main_window.dll").c_str());
+        hookModule_ = LoadLibraryA(
+            JoinPath(JoinPath(DriverFolder(), "hooks"), "refuse_main_window.dll").c_str());
         auto procedure = reinterpret_cast<HOOKPROC>(
             reinterpret_cast<void*>(GetProcAddress(hookModule_, "RefuseMainWindow")));
         if (procedure != nullptr)
@@ -229,15 +237,19 @@ std::vector<std::string> ProgramSession::Probe(HWND window) {
     std::string report = ProbeReportPath();
     DeleteFileA(report.c_str());
     HMODULE probe = LoadLibraryA(JoinPath(JoinPath(DriverFolder(), "hooks"), "probe.dll").c_str());
-    auto procedure = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "ProbeHook")));
-    HHOOK hook = procedure ? SetWindowsHookExA(WH_GETMESSAGE, procedure, probe, info_.dwThreadId) : nullptr;
+    auto procedure =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "ProbeHook")));
+    HHOOK hook =
+        procedure ? SetWindowsHookExA(WH_GETMESSAGE, procedure, probe, info_.dwThreadId) : nullptr;
     std::vector<std::string> lines;
     if (hook != nullptr) {
         PostMessageA(window, RegisterWindowMessageA("IeProxyProbe"), 0, 0);
-        WaitUntil([&] {
-            lines = ReadLines(report);
-            return !lines.empty() && lines.back() == "end";
-        }, 10000);
+        WaitUntil(
+            [&] {
+                lines = ReadLines(report);
+                return !lines.empty() && lines.back() == "end";
+            },
+            10000);
         UnhookWindowsHookEx(hook);
     }
     if (probe != nullptr)
@@ -274,7 +286,8 @@ RECT RectInParent(HWND window) {
 
 std::vector<HWND> ChildrenTopToBottom(HWND parent) {
     std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT))
         children.push_back(child);
     return children;
 }
@@ -308,7 +321,8 @@ MessageBoxView ReadMessageBox(HWND box) {
 }
 
 void PressOk(HWND box) {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
 }
 
 void PressKey(WORD key, bool shift, bool alt) {
@@ -340,8 +354,11 @@ COLORREF ScreenPixel(int x, int y) {
 
 namespace {
 bool Between(COLORREF pixel, COLORREF a, COLORREF b) {
-    auto within = [](int value, int x, int y) { return value >= (x < y ? x : y) - 40 && value <= (x > y ? x : y) + 40; };
-    return within(GetRValue(pixel), GetRValue(a), GetRValue(b)) && within(GetGValue(pixel), GetGValue(a), GetGValue(b)) &&
+    auto within = [](int value, int x, int y) {
+        return value >= (x < y ? x : y) - 40 && value <= (x > y ? x : y) + 40;
+    };
+    return within(GetRValue(pixel), GetRValue(a), GetRValue(b)) &&
+           within(GetGValue(pixel), GetGValue(a), GetGValue(b)) &&
            within(GetBValue(pixel), GetBValue(a), GetBValue(b));
 }
 } // namespace
@@ -371,7 +388,8 @@ void Xdotool(const std::string& arguments) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &process)) {
         WaitForSingleObject(process.hProcess, 10000);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
@@ -423,7 +441,8 @@ bool SaveScreenshot(const std::string& name) {
     header.biBitCount = 24;
     header.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                      DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     GdiFlush();
@@ -438,7 +457,8 @@ bool SaveScreenshot(const std::string& name) {
     bool saved = false;
     if (out != INVALID_HANDLE_VALUE) {
         DWORD written;
-        saved = WriteFile(out, &file, sizeof file, &written, nullptr) && WriteFile(out, &header, sizeof header, &written, nullptr) &&
+        saved = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+                WriteFile(out, &header, sizeof header, &written, nullptr) &&
                 WriteFile(out, bits, imageSize, &written, nullptr);
         CloseHandle(out);
     }

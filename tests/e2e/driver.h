@@ -22,10 +22,10 @@ std::string ReadFileText(const std::string& path);
 std::vector<std::string> ReadLines(const std::string& path);
 
 struct LaunchOptions {
-    std::string folder;                    // the program's folder; default: where it was built
-    std::string program = "ieproxy.exe";   // the program file in that folder
-    std::vector<std::string> environment;  // NAME=value set for the program only
-    bool refuseMainWindow = false;         // a WH_CBT hook refuses the main window's creation
+    std::string folder;                   // the program's folder; default: where it was built
+    std::string program = "ieproxy.exe";  // the program file in that folder
+    std::vector<std::string> environment; // NAME=value set for the program only
+    bool refuseMainWindow = false;        // a WH_CBT hook refuses the main window's creation
 };
 
 // One run of the program. What is still running when the session ends is terminated.

@@ -34,8 +34,8 @@ TEST_F(KeyboardTest, TabAndShiftTabWalkTheCycleBothWays) {
         bool shift;
         int lands;
     } steps[] = {
-        {false, kSetProxy}, {false, kClearProxy}, {false, kWebPane}, {false, kAddressEdit},
-        {true, kWebPane},   {true, kClearProxy},  {true, kSetProxy},  {true, kAddressEdit},
+        {false, kSetProxy}, {false, kClearProxy},  {false, kWebPane}, {false, kAddressEdit},
+        {true, kWebPane},   {true, kClearProxy},   {true, kSetProxy}, {true, kAddressEdit},
         {true, kWebPane},   {false, kAddressEdit},
     };
     ASSERT_EQ(kAddressEdit, FocusedId());
@@ -73,13 +73,14 @@ TEST_F(KeyboardTest, FocusReturnsToItsControlAfterAnotherWindowWasActive) {
     PressKey(VK_TAB);
     PressKey(VK_TAB);
     ASSERT_TRUE(WaitUntil([&] { return FocusedId() == kClearProxy; }, 3000));
-    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
-                                 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                 200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, other);
     ASSERT_TRUE(BringToFront(other));
     EXPECT_TRUE(WaitUntil([&] { return program.Focus() == nullptr; }, 3000));
     ASSERT_TRUE(BringToFront(window));
-    EXPECT_TRUE(WaitUntil([&] { return FocusedId() == kClearProxy; }, 3000)) << "focus on " << FocusedId();
+    EXPECT_TRUE(WaitUntil([&] { return FocusedId() == kClearProxy; }, 3000))
+        << "focus on " << FocusedId();
     DestroyWindow(other);
 }
 

@@ -33,7 +33,8 @@ TEST_F(MainWindowTest, HasExactlyItsStyleBits) {
     // Windows itself adds WS_CLIPSIBLINGS to every overlapped window and WS_EX_WINDOWEDGE to a
     // window with a caption; WS_VISIBLE comes with showing it. Nothing else may be there: no
     // sizing frame, no maximise box.
-    const LONG_PTR style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    const LONG_PTR style =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     EXPECT_EQ(style | WS_CLIPSIBLINGS | WS_VISIBLE, GetWindowLongPtrA(window, GWL_STYLE));
     EXPECT_EQ(WS_EX_WINDOWEDGE, GetWindowLongPtrA(window, GWL_EXSTYLE));
     EXPECT_FALSE(GetWindowLongPtrA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
@@ -41,7 +42,8 @@ TEST_F(MainWindowTest, HasExactlyItsStyleBits) {
 
 TEST_F(MainWindowTest, TitleIsTheCodePage936Bytes) {
     // "设置IE代理  " + host + " 澄栎科技", spelled out byte by byte
-    const std::string title = "\xC9\xE8\xD6\xC3IE\xB4\xFA\xC0\xED  " IEPROXY_MAKER_HOST " \xB3\xCE\xE8\xDD\xBF\xC6\xBC\xBC";
+    const std::string title = "\xC9\xE8\xD6\xC3IE\xB4\xFA\xC0\xED  " IEPROXY_MAKER_HOST
+                              " \xB3\xCE\xE8\xDD\xBF\xC6\xBC\xBC";
     EXPECT_EQ(Hex(title), Hex(TextOf(window)));
 }
 
@@ -62,7 +64,8 @@ TEST_F(MainWindowTest, CarriesABigAndASmallIconAndItsOwnClass) {
     ASSERT_GE(report.size(), 2u);
     EXPECT_EQ("icon big=32x32 small=16x16", report[0]);
     // CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, the arrow, the stock null brush
-    EXPECT_EQ("window id=0 class=WTWindow classstyle=0xb brush=null font=none cursor=arrow", report[1]);
+    EXPECT_EQ("window id=0 class=WTWindow classstyle=0xb brush=null font=none cursor=arrow",
+              report[1]);
 }
 
 TEST_F(MainWindowTest, ADoubleClickOnTheCaptionDoesNotMaximise) {

@@ -10,7 +10,8 @@ class ProgramFileTest : public testing::TestWithParam<const char*> {
   protected:
     void SetUp() override {
         std::string build = ProgramFolder();
-        std::string path = JoinPath(build.substr(0, build.find_last_of('\\')), GetParam()) + "\\ieproxy.exe";
+        std::string path =
+            JoinPath(build.substr(0, build.find_last_of('\\')), GetParam()) + "\\ieproxy.exe";
         module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(nullptr, module) << path;
     }
@@ -35,10 +36,15 @@ struct VersionNode {
     std::vector<VersionNode> children;
 };
 
-size_t Align4(size_t offset) { return (offset + 3) & ~size_t(3); }
+size_t Align4(size_t offset) {
+    return (offset + 3) & ~size_t(3);
+}
 
 VersionNode ParseVersionNode(const std::string& data, size_t start) {
-    auto word = [&](size_t at) { return static_cast<unsigned>(static_cast<unsigned char>(data[at]) | static_cast<unsigned char>(data[at + 1]) << 8); };
+    auto word = [&](size_t at) {
+        return static_cast<unsigned>(static_cast<unsigned char>(data[at]) |
+                                     static_cast<unsigned char>(data[at + 1]) << 8);
+    };
     VersionNode node;
     size_t length = word(start), valueLength = word(start + 2), type = word(start + 4);
     size_t at = start + 6;
@@ -66,7 +72,9 @@ std::wstring TextValue(const std::string& value) {
     return text;
 }
 
-std::wstring Widen(const char* ascii) { return std::wstring(ascii, ascii + strlen(ascii)); }
+std::wstring Widen(const char* ascii) {
+    return std::wstring(ascii, ascii + strlen(ascii));
+}
 
 TEST_P(ProgramFileTest, VersionRecordHoldsEveryFieldInItsOrder) {
     const WORD kSimplifiedChinese = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED); // 2052
@@ -97,9 +105,9 @@ TEST_P(ProgramFileTest, VersionRecordHoldsEveryFieldInItsOrder) {
     const VersionNode& table = strings.children[0];
     EXPECT_EQ(L"080404B0", table.key);
     const std::pair<std::wstring, std::wstring> expected[] = {
-        {L"FileVersion", L"1.0.0.0"},      {L"FileDescription", L"澄栎"},
-        {L"ProductName", L"澄栎IP代理"},   {L"ProductVersion", L"1.0.0.0"},
-        {L"CompanyName", L"澄栎"},         {L"LegalCopyright", Widen(IEPROXY_MAKER_HOST)},
+        {L"FileVersion", L"1.0.0.0"},    {L"FileDescription", L"澄栎"},
+        {L"ProductName", L"澄栎IP代理"}, {L"ProductVersion", L"1.0.0.0"},
+        {L"CompanyName", L"澄栎"},       {L"LegalCopyright", Widen(IEPROXY_MAKER_HOST)},
         {L"Comments", L"澄栎ip代理"},
     };
     ASSERT_EQ(std::size(expected), table.children.size());
@@ -116,7 +124,8 @@ TEST_P(ProgramFileTest, VersionRecordHoldsEveryFieldInItsOrder) {
 }
 
 BOOL CALLBACK TakeFirstName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param) {
-    *reinterpret_cast<std::string*>(param) = IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : name;
+    *reinterpret_cast<std::string*>(param) =
+        IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : name;
     return FALSE;
 }
 
@@ -124,15 +133,17 @@ TEST_P(ProgramFileTest, FirstIconGroupIsDefaultIconWithOne32BitImage) {
     std::string first;
     EnumResourceNamesA(module, RT_GROUP_ICON, TakeFirstName, reinterpret_cast<LONG_PTR>(&first));
     EXPECT_EQ("DEFAULT_ICON", first);
-    std::string group = Resource(RT_GROUP_ICON, "DEFAULT_ICON", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    std::string group =
+        Resource(RT_GROUP_ICON, "DEFAULT_ICON", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
     ASSERT_EQ(6u + 14u, group.size()) << "one image in the group, language neutral";
     auto byte = [&](size_t at) { return static_cast<unsigned char>(group[at]); };
-    EXPECT_EQ(1, byte(4));            // count
-    EXPECT_EQ(32, byte(6));           // width
-    EXPECT_EQ(32, byte(7));           // height
-    EXPECT_EQ(32, byte(12));          // bits per pixel
+    EXPECT_EQ(1, byte(4));   // count
+    EXPECT_EQ(32, byte(6));  // width
+    EXPECT_EQ(32, byte(7));  // height
+    EXPECT_EQ(32, byte(12)); // bits per pixel
     WORD imageId = static_cast<WORD>(byte(18) | byte(19) << 8);
-    std::string image = Resource(RT_ICON, MAKEINTRESOURCEA(imageId), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    std::string image =
+        Resource(RT_ICON, MAKEINTRESOURCEA(imageId), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
     ASSERT_GE(image.size(), 40u + 32u * 32u * 4u);
     // Colour with alpha: fully clear corners, opaque middle, soft edges between.
     bool clear = false, opaque = false, soft = false;
@@ -146,7 +157,8 @@ TEST_P(ProgramFileTest, FirstIconGroupIsDefaultIconWithOne32BitImage) {
 }
 
 TEST_P(ProgramFileTest, LinkCursorIsAMonochromeHandWithItsHotSpotAtTheFingertip) {
-    auto cursor = static_cast<HCURSOR>(LoadImageA(module, MAKEINTRESOURCEA(1032), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+    auto cursor = static_cast<HCURSOR>(
+        LoadImageA(module, MAKEINTRESOURCEA(1032), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
     ASSERT_NE(nullptr, cursor);
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(cursor, &info));

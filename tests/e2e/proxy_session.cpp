@@ -1,7 +1,6 @@
 #include "e2e/proxy_session.h"
 #include "e2e/registry.h"
 
-
 bool ProxyRun::Start(const std::string& name, const std::string& wininet, const std::string& mode) {
     // "乗" (81 5C): the folder's name ends in a byte that looks like a backslash.
     folder = MakeTestFolder(name + "-乗");

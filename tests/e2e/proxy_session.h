@@ -3,13 +3,14 @@
 #include <string>
 #include "e2e/driver.h"
 
-const int kProxyGroupId = 100, kAddressEditId = 120, kSetProxyButtonId = 130, kClearProxyButtonId = 140;
+const int kProxyGroupId = 100, kAddressEditId = 120, kSetProxyButtonId = 130,
+          kClearProxyButtonId = 140;
 
 struct ProxyRun {
     ProgramSession program;
     HWND window = nullptr;
-    std::string folder;  // the program's own folder, with a double-byte name
-    std::string log;     // what the stand-in WinINet recorded
+    std::string folder; // the program's own folder, with a double-byte name
+    std::string log;    // what the stand-in WinINet recorded
 
     // Starts a copy of the program in a folder of its own with `wininet` (a folder of the test
     // DLLs, or "" for Wine's own WinINet) and the stand-in's mode.

@@ -12,10 +12,8 @@ struct AddressCase {
 };
 
 const AddressCase kAddresses[] = {
-    {"AddressAndPort", "10.0.0.1:8080"},
-    {"Empty", ""},
-    {"SpacesAround", "  10.0.0.1:8080 "},
-    {"NoPort", "proxy.example"},
+    {"AddressAndPort", "10.0.0.1:8080"},  {"Empty", ""},
+    {"SpacesAround", "  10.0.0.1:8080 "}, {"NoPort", "proxy.example"},
     {"Gbk", "代理服务器乗:80"}, // double-byte text, one trail byte a backslash
 };
 
@@ -45,7 +43,9 @@ TEST_P(ProxySwitchSetTest, StoresTheTextExactlyAsTypedAndSwitchesTheProxyOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Addresses, ProxySwitchSetTest, testing::ValuesIn(kAddresses),
-                         [](const testing::TestParamInfo<AddressCase>& param) { return param.param.name; });
+                         [](const testing::TestParamInfo<AddressCase>& param) {
+                             return param.param.name;
+                         });
 
 TEST(ProxySwitch, AScreenshotShowsTheResultBoxOverTheWindow) {
     ProxyRun run;

@@ -3,7 +3,8 @@
 RegistryValue ReadInternetSetting(const char* name) {
     RegistryValue value;
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
         return value;
     DWORD size = 0;
     if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
@@ -27,7 +28,8 @@ DWORD AsDword(const RegistryValue& value) {
 
 bool InternetSettingsKeyExists() {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;
@@ -35,7 +37,8 @@ bool InternetSettingsKeyExists() {
 
 void RemoveProxyValues() {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_SET_VALUE, &key) !=
+        ERROR_SUCCESS)
         return;
     RegDeleteValueA(key, "ProxyEnable");
     RegDeleteValueA(key, "ProxyServer");
@@ -57,17 +60,20 @@ void WriteInternetSetting(const char* name, const std::string& text) {
 
 void SetProgramDllOverride(const char* dll, const char* mode) {
     HKEY key;
-    if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\ieproxy.exe\\DllOverrides", &key) != ERROR_SUCCESS)
+    if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\ieproxy.exe\\DllOverrides",
+                      &key) != ERROR_SUCCESS)
         return;
     if (mode != nullptr)
-        RegSetValueExA(key, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(mode), static_cast<DWORD>(lstrlenA(mode) + 1));
+        RegSetValueExA(key, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(mode),
+                       static_cast<DWORD>(lstrlenA(mode) + 1));
     else
         RegDeleteValueA(key, dll);
     RegCloseKey(key);
 }
 
 namespace {
-const char kWebBrowserServer[] = "Software\\Classes\\CLSID\\{8856F961-340A-11D0-A96B-00C04FD705A2}\\InprocServer32";
+const char kWebBrowserServer[] =
+    "Software\\Classes\\CLSID\\{8856F961-340A-11D0-A96B-00C04FD705A2}\\InprocServer32";
 const char kPlatformWebBrowser[] = "C:\\windows\\system32\\ieframe.dll";
 
 bool SetDefaultValue(const char* keyPath, const std::string& value) {
@@ -87,7 +93,9 @@ WebBrowserStandIn::WebBrowserStandIn(const std::string& dllPath) {
     if (RegQueryValueA(HKEY_LOCAL_MACHINE, kWebBrowserServer, value, &size) != ERROR_SUCCESS)
         return;
     // A run that was cut short may have left a stand-in registered.
-    original_ = std::string(value).find("web_browser_double") == std::string::npos ? value : kPlatformWebBrowser;
+    original_ = std::string(value).find("web_browser_double") == std::string::npos
+                    ? value
+                    : kPlatformWebBrowser;
     registered_ = SetDefaultValue(kWebBrowserServer, dllPath);
 }
 
@@ -97,7 +105,9 @@ WebBrowserStandIn::~WebBrowserStandIn() {
 }
 
 namespace {
-std::string BackupOf(const std::string& key) { return "IeProxyTestBackup\\" + key; }
+std::string BackupOf(const std::string& key) {
+    return "IeProxyTestBackup\\" + key;
+}
 
 bool KeyExists(HKEY root, const std::string& key) {
     HKEY opened;
@@ -133,7 +143,8 @@ void ClassesChange::Keep(const std::string& key) {
 
 bool ClassesChange::SetDefault(const std::string& key, const std::string& value) {
     Keep(key);
-    return RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size())) == ERROR_SUCCESS;
+    return RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(),
+                        static_cast<DWORD>(value.size())) == ERROR_SUCCESS;
 }
 
 bool ClassesChange::Remove(const std::string& key) {

@@ -5,7 +5,8 @@
 #include <utility>
 #include <vector>
 
-const char kInternetSettingsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+const char kInternetSettingsKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
 struct RegistryValue {
     bool exists = false;

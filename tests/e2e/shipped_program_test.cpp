@@ -28,7 +28,8 @@ TEST(Shipped32, StartsSwitchesTheProxyOnAndOffAndEndsWithZero) {
     RECT frame = RectInParent(window);
     EXPECT_EQ(613, frame.right - frame.left);
     EXPECT_EQ(324, frame.bottom - frame.top);
-    const std::string title = "\xC9\xE8\xD6\xC3IE\xB4\xFA\xC0\xED  " IEPROXY_MAKER_HOST " \xB3\xCE\xE8\xDD\xBF\xC6\xBC\xBC";
+    const std::string title = "\xC9\xE8\xD6\xC3IE\xB4\xFA\xC0\xED  " IEPROXY_MAKER_HOST
+                              " \xB3\xCE\xE8\xDD\xBF\xC6\xBC\xBC";
     EXPECT_EQ(Hex(title), Hex(TextOf(window)));
 
     HWND group = ChildById(window, 100);

@@ -24,7 +24,8 @@ TEST(WebPane, HoldsTheWebBrowserControlCoveringItsClientArea) {
     EXPECT_EQ(0, place.top);
     EXPECT_EQ(client.right, place.right);
     EXPECT_EQ(client.bottom, place.bottom);
-    EXPECT_EQ(WS_CHILD | WS_VISIBLE, GetWindowLongPtrA(control, GWL_STYLE) & (WS_CHILD | WS_VISIBLE));
+    EXPECT_EQ(WS_CHILD | WS_VISIBLE,
+              GetWindowLongPtrA(control, GWL_STYLE) & (WS_CHILD | WS_VISIBLE));
 }
 
 TEST(WebPane, WithoutTheWebBrowserControlStartUpFailsWithMinusOne) {
@@ -46,7 +47,8 @@ TEST(WebPane, WithoutTheWebBrowserControlStartUpFailsWithMinusOne) {
 TEST(WebPane, MakesItsFourCallsInOrderAndReleasesTheControl) {
     std::string folder = MakeTestFolder("web-browser-double");
     std::string log = JoinPath(folder, "control.log");
-    WebBrowserStandIn standIn(JoinPath(JoinPath(DriverFolder(), "web-browser-double"), "web_browser_double.dll"));
+    WebBrowserStandIn standIn(
+        JoinPath(JoinPath(DriverFolder(), "web-browser-double"), "web_browser_double.dll"));
     ASSERT_TRUE(standIn.registered());
     ProgramSession program;
     LaunchOptions options;
@@ -70,7 +72,8 @@ TEST(WebPane, MakesItsFourCallsInOrderAndReleasesTheControl) {
         "put_Offline -1",
         "put_Silent -1",
         "ExecWB 19 2 in=VT_I4:1 out=null", // OLECMDID_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, level 1
-        "Navigate VT_BSTR:http://" IEPROXY_MAKER_HOST "/qvn/ipgez.htm flags=VT_I4:0 target=VT_BSTR:null "
+        "Navigate VT_BSTR:http://" IEPROXY_MAKER_HOST
+        "/qvn/ipgez.htm flags=VT_I4:0 target=VT_BSTR:null "
         "post=VT_EMPTY headers=VT_BSTR:null",
         "InPlaceDeactivate",
         "Close nosave",

@@ -8,8 +8,8 @@ namespace {
 const DWORD kExitFailure = 0xFFFFFFFF;
 
 std::string SettingsChangedCall(const std::string& folder) {
-    return "call handle=null option=39 buffer=zero length=" + std::to_string(sizeof(INTERNET_PROXY_INFO)) +
-           " cwd=" + folder;
+    return "call handle=null option=39 buffer=zero length=" +
+           std::to_string(sizeof(INTERNET_PROXY_INFO)) + " cwd=" + folder;
 }
 std::string RefreshCall(const std::string& folder) {
     return "call handle=null option=37 buffer=null length=0 cwd=" + folder;
@@ -65,7 +65,9 @@ TEST_P(WinInetOutcomeTest, TheBoxReportsWhatWinInetAnswered) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, WinInetOutcomeTest, testing::ValuesIn(kOutcomes),
-                         [](const testing::TestParamInfo<OutcomeCase>& param) { return param.param.name; });
+                         [](const testing::TestParamInfo<OutcomeCase>& param) {
+                             return param.param.name;
+                         });
 
 TEST(WinInetBinding, IsMadeOnceForManyClicks) {
     ProxyRun run;

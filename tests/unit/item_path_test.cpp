@@ -18,7 +18,11 @@ const SplitCase kSplitCases[] = {
     {"Key\\", "Key", ""},
     {"\\Value", "", "Value"},
     {"A\\\x81\x5C", "A", "\x81\x5C"},
-    {"A\\\x81\x5C" "B", "A", "\x81\x5C" "B"},
+    {"A\\\x81\x5C"
+     "B",
+     "A",
+     "\x81\x5C"
+     "B"},
     {"\x81\x5C\\Value", "\x81\x5C", "Value"},
     {"设置\\代理\\值", "设置\\代理", "值"},
     {"A\\\x81", "A", "\x81"}, // a lone lead byte at the end

@@ -4,7 +4,8 @@
 namespace {
 // The cycle of the main window: AddressEdit, SetProxyButton, ClearProxyButton, WebPane among the
 // nine controls in reverse order (group, label, edit, set, clear, label, label, link, pane).
-const bool kMainWindowCycle[kControlCount] = {false, false, true, true, true, false, false, false, true};
+const bool kMainWindowCycle[kControlCount] = {false, false, true,  true, true,
+                                              false, false, false, true};
 const int kEdit = 2, kSet = 3, kClear = 4, kPane = 8, kGroup = 0;
 
 struct StepCase {
@@ -16,17 +17,26 @@ struct StepCase {
 
 const bool kNone[kControlCount] = {};
 const bool kOnlyEdit[kControlCount] = {false, false, true};
-const bool kEditAndPane[kControlCount] = {false, false, true, false, false, false, false, false, true};
+const bool kEditAndPane[kControlCount] = {false, false, true,  false, false,
+                                          false, false, false, true};
 
 const StepCase kStepCases[] = {
-    {kMainWindowCycle, kEdit, true, kSet},    {kMainWindowCycle, kSet, true, kClear},
-    {kMainWindowCycle, kClear, true, kPane},  {kMainWindowCycle, kPane, true, kEdit},
-    {kMainWindowCycle, kEdit, false, kPane},  {kMainWindowCycle, kPane, false, kClear},
-    {kMainWindowCycle, kClear, false, kSet},  {kMainWindowCycle, kSet, false, kEdit},
-    {kMainWindowCycle, kGroup, true, kEdit},  {kMainWindowCycle, kGroup, false, kPane},
-    {kEditAndPane, kEdit, true, kPane},       {kEditAndPane, kPane, true, kEdit},
-    {kOnlyEdit, kEdit, true, kEdit},          {kOnlyEdit, kEdit, false, kEdit},
-    {kNone, kEdit, true, -1},                 {kNone, kEdit, false, -1},
+    {kMainWindowCycle, kEdit, true, kSet},
+    {kMainWindowCycle, kSet, true, kClear},
+    {kMainWindowCycle, kClear, true, kPane},
+    {kMainWindowCycle, kPane, true, kEdit},
+    {kMainWindowCycle, kEdit, false, kPane},
+    {kMainWindowCycle, kPane, false, kClear},
+    {kMainWindowCycle, kClear, false, kSet},
+    {kMainWindowCycle, kSet, false, kEdit},
+    {kMainWindowCycle, kGroup, true, kEdit},
+    {kMainWindowCycle, kGroup, false, kPane},
+    {kEditAndPane, kEdit, true, kPane},
+    {kEditAndPane, kPane, true, kEdit},
+    {kOnlyEdit, kEdit, true, kEdit},
+    {kOnlyEdit, kEdit, false, kEdit},
+    {kNone, kEdit, true, -1},
+    {kNone, kEdit, false, -1},
 };
 
 class StepTabCycleTest : public testing::TestWithParam<StepCase> {};
