@@ -13,7 +13,7 @@ if runs_32bit_natively; then
     say "running the 32-bit program: $program"
 else
     program="$BUILD/win64/ieproxy.exe"
-    say "32-bit Wine cannot run on this machine; running the 64-bit twin: $program"
+    say "32-bit Wine does not run natively on this machine; running the 64-bit twin: $program"
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
