@@ -43,6 +43,30 @@ TEST(WebPane, WithoutTheWebBrowserControlStartUpFailsWithMinusOne) {
     EXPECT_EQ(kExitFailure, exitCode);
 }
 
+// Inside the page the focus is two levels below the pane: Tab and Shift+Tab leave it there.
+TEST(WebPane, TabDoesNothingWhileTheFocusIsDeepInsideThePage) {
+    WebBrowserStandIn standIn(
+        JoinPath(JoinPath(DriverFolder(), "web-browser-double"), "web_browser_double.dll"));
+    ASSERT_TRUE(standIn.registered());
+    ProgramSession program;
+    ASSERT_TRUE(program.Launch());
+    HWND window = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, window);
+    ASSERT_TRUE(BringToFront(window));
+    HWND page = ChildrenTopToBottom(ChildById(window, kWebPane))[0];
+    HWND field = GetWindow(page, GW_CHILD);
+    ASSERT_NE(nullptr, field);
+    RECT rect;
+    GetWindowRect(field, &rect);
+    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([&] { return program.Focus() == field; }, 3000));
+    PressKey(VK_TAB);
+    PressKey(VK_TAB, true);
+    Sleep(300);
+    EXPECT_EQ(field, program.Focus());
+    PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
 // A stand-in control shows what the pane does with it, in order; the real one cannot tell.
 TEST(WebPane, MakesItsFourCallsInOrderAndReleasesTheControl) {
     std::string folder = MakeTestFolder("web-browser-double");
