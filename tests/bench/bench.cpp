@@ -153,8 +153,7 @@ std::string Row(const std::string& what, const Stats& stats) {
 } // namespace
 
 int main() {
-    std::string build = ProgramFolder(); // build\win64
-    std::string root = build.substr(0, build.find_last_of('\\'));
+    std::string root = BuildFolder();
     LaunchOptions ieproxy;
     LaunchOptions baseline;
     baseline.folder = JoinPath(DriverFolder(), "bench");
@@ -166,8 +165,7 @@ int main() {
     Stats programStart = Summarise(RepeatStartUp(ieproxy, "WTWindow"));
     Stats standInStart;
     {
-        WebBrowserStandIn standIn(
-            JoinPath(JoinPath(DriverFolder(), "web-browser-double"), "web_browser_double.dll"));
+        WebBrowserStandIn standIn;
         standInStart = Summarise(RepeatStartUp(ieproxy, "WTWindow"));
     }
     std::printf("set-proxy clicks ...\n");

@@ -87,6 +87,11 @@ std::string ProgramFolder() {
     return driver.substr(0, driver.find_last_of('\\'));
 }
 
+std::string BuildFolder() {
+    std::string program = ProgramFolder();
+    return program.substr(0, program.find_last_of('\\'));
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + "\\" + name;
 }
@@ -451,8 +456,7 @@ bool SaveScreenshot(const std::string& name) {
     file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof file + sizeof header;
     file.bfSize = file.bfOffBits + imageSize;
-    std::string build = ProgramFolder();
-    std::string path = JoinPath(build.substr(0, build.find_last_of('\\')), name + ".bmp");
+    std::string path = JoinPath(BuildFolder(), name + ".bmp");
     HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     bool saved = false;
     if (out != INVALID_HANDLE_VALUE) {

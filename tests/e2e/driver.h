@@ -11,7 +11,8 @@ const DWORD kWaitMilliseconds = 20000;
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeout = kWaitMilliseconds);
 
 std::string DriverFolder();  // where this driver and the test DLLs are
-std::string ProgramFolder(); // where the 64-bit program was built
+std::string ProgramFolder(); // where the 64-bit program was built (build\win64)
+std::string BuildFolder();   // the build tree that holds it (build)
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 // A fresh folder of this test's own (emptied when it exists) under the driver's folder.

@@ -9,9 +9,7 @@ namespace {
 class ProgramFileTest : public testing::TestWithParam<const char*> {
   protected:
     void SetUp() override {
-        std::string build = ProgramFolder();
-        std::string path =
-            JoinPath(build.substr(0, build.find_last_of('\\')), GetParam()) + "\\ieproxy.exe";
+        std::string path = JoinPath(JoinPath(BuildFolder(), GetParam()), "ieproxy.exe");
         module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(nullptr, module) << path;
     }

@@ -1,4 +1,5 @@
 #include "e2e/registry.h"
+#include "e2e/driver.h"
 
 RegistryValue ReadInternetSetting(const char* name) {
     RegistryValue value;
@@ -87,7 +88,9 @@ bool SetDefaultValue(const char* keyPath, const std::string& value) {
 }
 } // namespace
 
-WebBrowserStandIn::WebBrowserStandIn(const std::string& dllPath) {
+WebBrowserStandIn::WebBrowserStandIn() {
+    const std::string dllPath =
+        JoinPath(JoinPath(DriverFolder(), "web-browser-double"), "web_browser_double.dll");
     char value[MAX_PATH] = "";
     LONG size = sizeof value;
     if (RegQueryValueA(HKEY_LOCAL_MACHINE, kWebBrowserServer, value, &size) != ERROR_SUCCESS)

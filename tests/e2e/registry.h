@@ -30,7 +30,7 @@ void SetProgramDllOverride(const char* dll, const char* mode);
 // registration back. (Wine's COM reads classes from the machine's registration only.)
 class WebBrowserStandIn {
   public:
-    explicit WebBrowserStandIn(const std::string& dllPath);
+    WebBrowserStandIn(); // the test double built beside the driver
     ~WebBrowserStandIn();
     WebBrowserStandIn(const WebBrowserStandIn&) = delete;
     WebBrowserStandIn& operator=(const WebBrowserStandIn&) = delete;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include "build_config.h"
 #include "e2e/driver.h"
+#include "e2e/expected_title.h"
 #include "e2e/registry.h"
 
 namespace {
@@ -10,8 +10,7 @@ const DWORD kStartMilliseconds = 240000;
 const DWORD kStepMilliseconds = 60000;
 
 std::string ShippedFolder() {
-    std::string build = ProgramFolder();
-    return JoinPath(build.substr(0, build.find_last_of('\\')), "win32");
+    return JoinPath(BuildFolder(), "win32");
 }
 
 TEST(Shipped32, StartsSwitchesTheProxyOnAndOffAndEndsWithZero) {
@@ -28,9 +27,7 @@ TEST(Shipped32, StartsSwitchesTheProxyOnAndOffAndEndsWithZero) {
     RECT frame = RectInParent(window);
     EXPECT_EQ(613, frame.right - frame.left);
     EXPECT_EQ(324, frame.bottom - frame.top);
-    const std::string title = "\xC9\xE8\xD6\xC3IE\xB4\xFA\xC0\xED  " IEPROXY_MAKER_HOST
-                              " \xB3\xCE\xE8\xDD\xBF\xC6\xBC\xBC";
-    EXPECT_EQ(Hex(title), Hex(TextOf(window)));
+    EXPECT_EQ(Hex(kExpectedTitle), Hex(TextOf(window)));
 
     HWND group = ChildById(window, 100);
     const std::string address = "代理乗:8080";

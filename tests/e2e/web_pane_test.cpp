@@ -45,8 +45,7 @@ TEST(WebPane, WithoutTheWebBrowserControlStartUpFailsWithMinusOne) {
 
 // Inside the page the focus is two levels below the pane: Tab and Shift+Tab leave it there.
 TEST(WebPane, TabDoesNothingWhileTheFocusIsDeepInsideThePage) {
-    WebBrowserStandIn standIn(
-        JoinPath(JoinPath(DriverFolder(), "web-browser-double"), "web_browser_double.dll"));
+    WebBrowserStandIn standIn;
     ASSERT_TRUE(standIn.registered());
     ProgramSession program;
     ASSERT_TRUE(program.Launch());
@@ -71,8 +70,7 @@ TEST(WebPane, TabDoesNothingWhileTheFocusIsDeepInsideThePage) {
 TEST(WebPane, MakesItsFourCallsInOrderAndReleasesTheControl) {
     std::string folder = MakeTestFolder("web-browser-double");
     std::string log = JoinPath(folder, "control.log");
-    WebBrowserStandIn standIn(
-        JoinPath(JoinPath(DriverFolder(), "web-browser-double"), "web_browser_double.dll"));
+    WebBrowserStandIn standIn;
     ASSERT_TRUE(standIn.registered());
     ProgramSession program;
     LaunchOptions options;
