@@ -16,12 +16,14 @@ LRESULT CALLBACK AddressEditProcedure(HWND edit, UINT message, WPARAM wParam, LP
     return CallOriginalProcedure(edit, message, wParam, lParam);
 }
 
-// The box must be tall enough for a Chinese character and its sunken border.
-void EnsureTextFits(HWND edit, const ControlPlace& place, HFONT font) {
+// The box must be tall enough for a Chinese character and its sunken border. It is measured in
+// the font the box has when it is measured: right after its creation that is the system font.
+void EnsureTextFits(HWND edit, const ControlPlace& place) {
     HDC dc = GetDC(edit);
     if (dc == nullptr)
         return;
-    HGDIOBJ previousFont = SelectObject(dc, font);
+    auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0));
+    HGDIOBJ previousFont = SelectObject(dc, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
     SIZE extent = {};
     BOOL measured = GetTextExtentPoint32A(dc, kTallCharacter, lstrlenA(kTallCharacter), &extent);
     SelectObject(dc, previousFont);
@@ -38,9 +40,9 @@ HWND CreateAddressEdit(const ControlCreation& creation) {
                                     WS_CHILD | WS_CLIPSIBLINGS | ES_LEFT | ES_AUTOHSCROLL);
     if (edit == nullptr)
         return nullptr;
-    auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    EnsureTextFits(edit, creation.place, font);
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EnsureTextFits(edit, creation.place);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
     SendMessageA(edit, EM_LIMITTEXT, 0, 0); // 0: no limit beyond the platform's own
     SendMessageA(edit, EM_SETSEL, 0, 0);
     if (!SubclassControl(edit, AddressEditProcedure)) {

@@ -25,17 +25,22 @@ int NotifyProxyChange(INTERNET_PROXY_INFO* record) {
 }
 } // namespace
 
+// An action succeeds only when every value was stored and WinINet took the change: a refused
+// write (a locked-down key) must not be reported as success. WinINet is told in any case, so that
+// whatever was written is announced; nothing is rolled back.
 int SetProxy(const char* server) {
     INTERNET_PROXY_INFO record = {}; // never filled in: WinINet re-reads the registry
-    WriteRegistryItem(kProxyEnableItem, kProxyOn);
-    WriteRegistryItem(kProxyServerItem, server != nullptr ? server : "");
-    return NotifyProxyChange(&record);
+    bool stored = WriteRegistryItem(kProxyEnableItem, kProxyOn) == 1;
+    stored = WriteRegistryItem(kProxyServerItem, server != nullptr ? server : "") == 1 && stored;
+    int notified = NotifyProxyChange(&record);
+    return stored && notified == 1 ? 1 : 0;
 }
 
 int ClearProxy() {
     INTERNET_PROXY_INFO record = {};
-    WriteRegistryItem(kProxyEnableItem, kProxyOff);
-    return NotifyProxyChange(&record);
+    bool stored = WriteRegistryItem(kProxyEnableItem, kProxyOff) == 1;
+    int notified = NotifyProxyChange(&record);
+    return stored && notified == 1 ? 1 : 0;
 }
 
 void OnSetProxyClicked(HWND addressEdit) {

@@ -6,7 +6,7 @@
 void OnSetProxyClicked(HWND addressEdit);
 void OnClearProxyClicked();
 
-// The actions themselves; each returns 1 when WinINet took the change, else 0. An absent
-// server is taken as "".
+// The actions themselves; each returns 1 when every value was written and WinINet took the
+// change, else 0. An absent server is taken as "".
 int SetProxy(const char* server);
 int ClearProxy();

@@ -58,18 +58,42 @@ setup_wine_environment() {
 }
 
 # A Wine prefix made under the zh_CN locale, in which every program runs on one virtual desktop
-# drawn by Wine (with window captions).
+# drawn by Wine (with window captions). It is marked ready only when every step succeeded (each
+# step returns on failure: `set -e` does not act inside a function called from a condition).
 create_prefix() {
     local prefix=$1
-    [ -f "$prefix/.ieproxy-ready" ] && return 0
-    say "creating the Wine prefix $prefix"
-    rm -rf "$prefix"
-    # Without a display the prefix is made in seconds.
-    env -u DISPLAY WINEPREFIX="$prefix" "$WINE64" wineboot -i >/dev/null 2>&1
-    env -u DISPLAY WINEPREFIX="$prefix" "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    env -u DISPLAY WINEPREFIX="$prefix" "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    if [ ! -f "$prefix/.ieproxy-ready" ]; then
+        say "creating the Wine prefix $prefix"
+        rm -rf "$prefix"
+        # Without a display the prefix is made in seconds.
+        prefix_command "$prefix" wineboot -i || { echo "wineboot failed in $prefix"; return 1; }
+        prefix_command "$prefix" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f &&
+            prefix_command "$prefix" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f ||
+            { echo "cannot set up the virtual desktop in $prefix"; return 1; }
+        WINEPREFIX="$prefix" "$WINESERVER" -w
+        touch "$prefix/.ieproxy-ready"
+    fi
+    mark_unmanaged "$prefix"
+}
+
+# Runs a Wine command in a prefix, without a display (faster) and without its output.
+prefix_command() {
+    local prefix=$1
+    shift
+    env -u DISPLAY WINEPREFIX="$prefix" "$WINE64" "$@" >/dev/null 2>&1
+}
+
+# Without a window manager, Wine waits about 2 s for every window that closes, a message box
+# included, unless the program's windows are unmanaged. It changes nothing in the programs.
+mark_unmanaged() {
+    local prefix=$1 program
+    [ -f "$prefix/.ieproxy-unmanaged" ] && return 0
+    for program in ieproxy.exe baseline_window.exe; do
+        prefix_command "$prefix" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" /v Managed /d N /f ||
+            { echo "cannot mark $program unmanaged in $prefix"; return 1; }
+    done
     WINEPREFIX="$prefix" "$WINESERVER" -w
-    touch "$prefix/.ieproxy-ready"
+    touch "$prefix/.ieproxy-unmanaged"
 }
 
 # Whether 32-bit Linux programs, and so 32-bit Wine, run here without emulation.
@@ -100,7 +124,7 @@ setup_32bit_wine() {
         /usr/lib/wine/wine --version >/dev/null 2>&1 || { echo "32-bit Wine does not start, even under qemu"; return 1; }
     fi
     # The prefix gets its 32-bit half only when it is made while 32-bit Wine can run.
-    create_prefix "$BUILD/wine-prefix-wow64"
+    create_prefix "$BUILD/wine-prefix-wow64" || return 1
     [ -f "$BUILD/wine-prefix-wow64/drive_c/windows/syswow64/kernel32.dll" ] || { echo "the prefix has no 32-bit system"; return 1; }
 }
 

@@ -2,11 +2,14 @@
 // prints a table (also written to build/benchmarks.md). Ratios, not absolute times, are the
 // figures to compare across machines.
 #include <windows.h>
+#include <psapi.h>
+#include <winternl.h>
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 #include "e2e/driver.h"
+#include "e2e/proxy_session.h"
 #include "e2e/registry.h"
 
 namespace {
@@ -14,6 +17,7 @@ const int kStartRuns = 9;
 const int kClickSessions = 5;
 const int kLaterClicks = 5;
 const int kBareRuns = 200;
+const int kSoakCycles = 500;
 
 double Now() {
     static LARGE_INTEGER frequency = [] {
@@ -140,6 +144,93 @@ double BareActionMilliseconds() {
     return elapsed;
 }
 
+// What the program holds: its GDI objects and windows (counted inside it by the probe: Wine's
+// GetGuiResources is a stub), its kernel handles (from the system's handle list) and its memory.
+struct Holdings {
+    int gdiObjects = -1;
+    int windows = -1;
+    long handles = -1;
+    double memoryKiB = -1;
+};
+
+// The entries of the system's handle list (SystemExtendedHandleInformation) that `processId` owns.
+long HandleCount(DWORD processId) {
+    struct Entry {
+        PVOID object;
+        ULONG_PTR processId;
+        ULONG_PTR handle;
+        ULONG access;
+        USHORT backTrace;
+        USHORT type;
+        ULONG attributes;
+        ULONG reserved;
+    };
+    struct List {
+        ULONG_PTR count;
+        ULONG_PTR reserved;
+        Entry entries[1];
+    };
+    const auto kExtendedHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(64);
+    using Query = NTSTATUS(WINAPI*)(SYSTEM_INFORMATION_CLASS, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    if (query == nullptr)
+        return -1;
+    std::vector<BYTE> buffer(1 << 20);
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        ULONG needed = 0;
+        NTSTATUS status = query(kExtendedHandleInformation, buffer.data(),
+                                static_cast<ULONG>(buffer.size()), &needed);
+        if (status == 0) {
+            auto list = reinterpret_cast<const List*>(buffer.data());
+            long count = 0;
+            for (ULONG_PTR i = 0; i < list->count; ++i)
+                count += list->entries[i].processId == processId ? 1 : 0;
+            return count;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return -1;
+}
+
+Holdings ReadHoldings(ProgramSession& program, HWND window) {
+    Holdings holdings;
+    std::vector<std::string> report = program.Probe(window, kProbeResources);
+    int gdiCheck = 0;
+    if (!report.empty())
+        std::sscanf(report[0].c_str(), "resources gdi=%d gdicheck=%d windows=%d",
+                    &holdings.gdiObjects, &gdiCheck, &holdings.windows);
+    if (gdiCheck != 1)
+        holdings.gdiObjects = -1; // the table did not follow a new brush: not a count to trust
+    holdings.handles = HandleCount(GetProcessId(program.Process()));
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    if (GetProcessMemoryInfo(program.Process(), &counters, sizeof counters))
+        holdings.memoryKiB = static_cast<double>(counters.PagefileUsage) / 1024.0;
+    return holdings;
+}
+
+// Many set/clear cycles, each with its result box, with the stand-in WinINet that takes both
+// calls: what the program holds after one warm-up cycle, and after all of them.
+bool Soak(Holdings* before, Holdings* after, double* seconds) {
+    ProxyRun run;
+    if (!run.Start("soak", "fake-wininet"))
+        return false;
+    run.Type("10.0.0.1:8080");
+    run.ClickAndRead(kSetProxyButtonId); // binds WinINet and loads what the boxes need
+    run.ClickAndRead(kClearProxyButtonId);
+    *before = ReadHoldings(run.program, run.window);
+    double start = Now();
+    for (int cycle = 0; cycle < kSoakCycles; ++cycle) {
+        if (run.ClickAndRead(kSetProxyButtonId).text != "代理设置成功！" ||
+            run.ClickAndRead(kClearProxyButtonId).text != "已取消代理！")
+            return false;
+    }
+    *seconds = (Now() - start) / 1000.0;
+    *after = ReadHoldings(run.program, run.window);
+    return true;
+}
+
 std::string Format(const char* format, double a, double b = 0, double c = 0) {
     char text[128];
     std::snprintf(text, sizeof text, format, a, b, c);
@@ -158,7 +249,7 @@ int main() {
     LaunchOptions baseline;
     baseline.folder = JoinPath(DriverFolder(), "bench");
     baseline.program = "baseline_window.exe";
-    SetProgramDllOverride("wininet", nullptr);
+    DllOverride wineWinInet("wininet", nullptr);
 
     std::printf("start-up ...\n");
     Stats baselineStart = Summarise(RepeatStartUp(baseline, "BaselineWindow"));
@@ -176,6 +267,14 @@ int main() {
     for (int run = 0; run < 5; ++run)
         bareRuns.push_back(BareActionMilliseconds());
     Stats bare = Summarise(bareRuns);
+    std::printf("soak: %d set/clear cycles ...\n", kSoakCycles);
+    Holdings before, after;
+    double soakSeconds = 0;
+    bool soaked = Soak(&before, &after, &soakSeconds);
+    auto soakRow = [&](const char* what, double a, double b, const char* unit) {
+        return std::string("| ") + what + " | " + Format("%.0f", a) + unit + " | " +
+               Format("%.0f", b) + unit + " | " + Format("%+.0f", b - a) + " |";
+    };
     std::string program32 = JoinPath(JoinPath(root, "win32"), "ieproxy.exe");
     WIN32_FILE_ATTRIBUTE_DATA attributes = {};
     GetFileAttributesExA(program32.c_str(), GetFileExInfoStandard, &attributes);
@@ -203,6 +302,16 @@ int main() {
             " |",
         "| first click / later click | " + Format("%.2f", first.median / later.median) + " |",
         "| later click / bare action | " + Format("%.1f", later.median / bare.median) + " |",
+        "",
+        "| soak: " + std::to_string(kSoakCycles) + " set/clear cycles with their result boxes (" +
+            (soaked ? Format("%.0f s", soakSeconds) : std::string("FAILED")) +
+            ") | before | after | change |",
+        "|---|---|---|---|",
+        soakRow("GDI objects (counted inside the program)", before.gdiObjects, after.gdiObjects,
+                ""),
+        soakRow("windows of the program (counted inside it)", before.windows, after.windows, ""),
+        soakRow("kernel handles (system handle list)", before.handles, after.handles, ""),
+        soakRow("memory (PagefileUsage)", before.memoryKiB, after.memoryKiB, " KiB"),
         "",
         "| program file | value |",
         "|---|---|",

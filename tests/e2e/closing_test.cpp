@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include "e2e/driver.h"
+#include "e2e/fatal_box.h"
 
 namespace {
-const DWORD kExitFailure = 0xFFFFFFFF; // -1
 
 enum class CloseBy { CloseMessage, AltF4, SystemMenuClose, EndSession };
 
@@ -64,17 +64,6 @@ TEST(ClosingFatal, AMainWindowThatCannotBeCreatedEndsWithTheErrorBoxAndMinusOne)
     LaunchOptions options;
     options.refuseMainWindow = true;
     ASSERT_TRUE(program.Launch(options));
-    HWND box = program.WaitForMessageBox();
-    ASSERT_NE(nullptr, box);
-    EXPECT_EQ(nullptr, program.FindTopLevel("WTWindow")) << "no window is shown";
-    MessageBoxView view = ReadMessageBox(box);
-    EXPECT_EQ("错误", view.caption);
-    EXPECT_EQ("启动窗口载入失败，程序将退出。", view.text);
-    EXPECT_EQ(nullptr, GetWindow(box, GW_OWNER));
-    EXPECT_TRUE(program.IsRunning()) << "the process waits for the box";
-    PressOk(box);
-    DWORD exitCode = 0;
-    ASSERT_TRUE(program.WaitForExit(&exitCode));
-    EXPECT_EQ(kExitFailure, exitCode);
+    ExpectFatalEnd(program, "启动窗口载入失败，程序将退出。");
 }
 } // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <vector>
 #include "build_config.h"
 #include "e2e/driver.h"
+#include "e2e/registry.h"
 
 namespace {
 const int kProxyGroup = 100;
@@ -62,10 +64,11 @@ const ControlCase kControls[] = {
      "设置IP代理"},
 };
 
-// The address box grows to fit a Chinese character and its border in the default GUI font.
+// The address box grows to fit a Chinese character and its border, measured in the font it has
+// right after its creation: the system font.
 int AddressEditHeight() {
     HDC dc = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SIZE extent = {};
     GetTextExtentPoint32A(dc, "吴", 2, &extent);
     SelectObject(dc, previous);
@@ -174,5 +177,46 @@ TEST_F(ControlsTest, LabelsPaintRedAndBlackTextOnTheButtonFace) {
         EXPECT_EQ(0, count.foreign)
             << "label " << label.id << ": nothing but its text on its background";
     }
+}
+
+// A colour request reaches the control that sent it, through whichever window is its parent:
+// the address box answers black on white with the white brush, the group box's caption black on
+// the button face. A request that no child answers gets the platform's default answer.
+TEST_F(ControlsTest, ColourRequestsAreAnsweredByTheControlThatSentThem) {
+    std::vector<std::string> report = program->Probe(window, kProbeColours);
+    ASSERT_EQ(6u, report.size());
+    char face[16];
+    std::snprintf(face, sizeof face, "%06lx",
+                  static_cast<unsigned long>(GetSysColor(COLOR_BTNFACE)));
+    EXPECT_EQ("edit text=000000 back=ffffff brush=white", report[0]);
+    EXPECT_EQ(std::string("group text=000000 back=") + face + " brush=btnface", report[1]);
+    auto answer = [](const std::string& line) { return line.substr(line.find(' ')); };
+    EXPECT_EQ(0u, report[3].find("label-default "));
+    EXPECT_EQ(answer(report[3]), answer(report[2])) << "a label does not answer: the default";
+    EXPECT_EQ(0u, report[5].find("pane-default "));
+    EXPECT_EQ(answer(report[5]), answer(report[4])) << "the web pane does not answer: the default";
+}
+
+// At 120 dots per inch the system font is taller, and the rule makes the box taller than its 20
+// pixels. The expected height comes from the system font as the program's own process has it.
+TEST(ControlsAtHigherResolution, AddressEditGrowsWithTheSystemFont) {
+    ScreenDpi dpi(120);
+    ProgramSession program;
+    ASSERT_TRUE(program.Launch());
+    HWND window = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, window);
+    std::vector<std::string> report = program.Probe(window, kProbeSystemFont);
+    ASSERT_EQ(1u, report.size());
+    int height = 0, edge = 0, resolution = 0;
+    ASSERT_EQ(3, std::sscanf(report[0].c_str(), "systemfont height=%d edge=%d dpi=%d", &height,
+                             &edge, &resolution))
+        << report[0];
+    ASSERT_EQ(120, resolution) << "the program runs at the resolution set for it";
+    int needed = height + 2 * edge;
+    ASSERT_GT(needed, 20) << "at this resolution the rule must grow the box";
+    RECT place = RectInParent(ChildById(ChildById(window, kProxyGroup), 120));
+    EXPECT_EQ(49, place.top) << "it grows downward";
+    EXPECT_EQ(needed, place.bottom - place.top);
+    EXPECT_EQ(160, place.right - place.left);
 }
 } // namespace

@@ -169,4 +169,20 @@ TEST_F(DownloadLinkTest, ACommandKeyWithoutAValueStartsNothing) {
     EXPECT_TRUE(Started().empty());
     EXPECT_TRUE(program.IsRunning());
 }
+
+// A press that fails after one that succeeded makes the link plain again once the mouse leaves.
+TEST_F(DownloadLinkTest, AFailedPressAfterASuccessfulOneMakesTheLinkPlainAgain) {
+    Start("plain-again", true);
+    Press();
+    MoveOff();
+    ExpectDrawnIn(kVisited);
+    // Now neither the shell nor the program registered for pages can open anything.
+    ASSERT_TRUE(classes.SetDefault(kHttpCommand, "\"C:\\no such folder\\browser.exe\" \"%1\""));
+    UsePageTemplate("\"C:\\no such folder\\pages.exe\" \"%1\"");
+    Press();
+    MoveOff();
+    ExpectDrawnIn(kNormal);
+    EXPECT_EQ(1u, Started().size()) << "only the first press started something";
+    EXPECT_EQ(nullptr, program.FindTopLevel("#32770")) << "failures are silent";
+}
 } // namespace

@@ -52,10 +52,14 @@ std::string EnvironmentWith(const std::vector<std::string>& variables) {
     return environment + '\0';
 }
 
-std::string ProbeReportPath() {
+std::string ProbeFile(const char* name) {
     std::string folder = JoinPath(DriverFolder(), "run");
     CreateDirectoryA(folder.c_str(), nullptr);
-    return JoinPath(folder, "probe-report.txt");
+    return JoinPath(folder, name);
+}
+
+std::string ProbeReportPath() {
+    return ProbeFile("probe-report.txt");
 }
 
 INPUT KeyInput(WORD key, bool up) {
@@ -113,8 +117,9 @@ std::string MakeTestFolder(const std::string& name) {
     return folder;
 }
 
-bool CopyProgramInto(const std::string& folder, const std::vector<std::string>& extraFiles) {
-    if (!CopyFileA(JoinPath(ProgramFolder(), "ieproxy.exe").c_str(),
+bool CopyProgramInto(const std::string& folder, const std::vector<std::string>& extraFiles,
+                     const std::string& programFolder) {
+    if (!CopyFileA(JoinPath(programFolder, "ieproxy.exe").c_str(),
                    JoinPath(folder, "ieproxy.exe").c_str(), FALSE))
         return false;
     for (const std::string& file : extraFiles) {
@@ -173,6 +178,7 @@ bool ProgramSession::Launch(const LaunchOptions& options) {
     std::string program = JoinPath(folder, options.program);
     std::vector<std::string> variables = options.environment;
     variables.push_back("IEPROXY_PROBE_REPORT=" + ProbeReportPath());
+    variables.push_back("IEPROXY_PROBE_INPUT=" + ProbeInputPath());
     std::string environment = EnvironmentWith(variables);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -238,7 +244,11 @@ HWND ProgramSession::Focus() const {
     return gui.hwndFocus;
 }
 
-std::vector<std::string> ProgramSession::Probe(HWND window) {
+std::string ProbeInputPath() {
+    return ProbeFile("probe-input.txt");
+}
+
+std::vector<std::string> ProgramSession::Probe(HWND window, ProbeCommand command) {
     std::string report = ProbeReportPath();
     DeleteFileA(report.c_str());
     HMODULE probe = LoadLibraryA(JoinPath(JoinPath(DriverFolder(), "hooks"), "probe.dll").c_str());
@@ -248,7 +258,7 @@ std::vector<std::string> ProgramSession::Probe(HWND window) {
         procedure ? SetWindowsHookExA(WH_GETMESSAGE, procedure, probe, info_.dwThreadId) : nullptr;
     std::vector<std::string> lines;
     if (hook != nullptr) {
-        PostMessageA(window, RegisterWindowMessageA("IeProxyProbe"), 0, 0);
+        PostMessageA(window, RegisterWindowMessageA("IeProxyProbe"), command, 0);
         WaitUntil(
             [&] {
                 lines = ReadLines(report);
@@ -259,7 +269,14 @@ std::vector<std::string> ProgramSession::Probe(HWND window) {
     }
     if (probe != nullptr)
         FreeLibrary(probe);
+    if (!lines.empty() && lines.back() == "end")
+        lines.pop_back();
     return lines;
+}
+
+std::string ProgramSession::DescribeMessageBox(HWND box) {
+    std::vector<std::string> lines = Probe(box, kProbeMessageBox);
+    return lines.empty() ? "<no report>" : lines[0];
 }
 
 std::string ClassOf(HWND window) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "fixtures/probe_commands.h"
 
 const DWORD kWaitMilliseconds = 20000;
 
@@ -15,10 +16,14 @@ std::string ProgramFolder(); // where the 64-bit program was built (build\win64)
 std::string BuildFolder();   // the build tree that holds it (build)
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// The file that the probe's kProbeSetText reads.
+std::string ProbeInputPath();
+
 // A fresh folder of this test's own (emptied when it exists) under the driver's folder.
 std::string MakeTestFolder(const std::string& name);
-// A copy of the program in `folder`, with the given test DLLs (paths) beside it.
-bool CopyProgramInto(const std::string& folder, const std::vector<std::string>& extraFiles = {});
+// A copy of the program of `programFolder` in `folder`, with the given test DLLs (paths) beside it.
+bool CopyProgramInto(const std::string& folder, const std::vector<std::string>& extraFiles = {},
+                     const std::string& programFolder = ProgramFolder());
 std::string ReadFileText(const std::string& path);
 std::vector<std::string> ReadLines(const std::string& path);
 
@@ -46,9 +51,12 @@ class ProgramSession {
     bool WaitForExit(DWORD* exitCode, DWORD timeout = kWaitMilliseconds);
     bool IsRunning() const;
     HWND Focus() const; // the program's focus window
-    // What the program's own thread reads about `window` and the windows inside it: one line a
-    // window ("window id=... class=... classstyle=... brush=... font=... cursor=..."), icons first.
-    std::vector<std::string> Probe(HWND window);
+    // What the program's own thread reads or does for `command` (see probe_commands.h), the
+    // report's lines without its closing "end". kProbeDescribe: one line a window ("window id=...
+    // class=... classstyle=... brush=... font=... cursor=..."), icons first.
+    std::vector<std::string> Probe(HWND window, ProbeCommand command = kProbeDescribe);
+    // The message box's icon and buttons, as its own thread sees them: "box icon=... buttons=...".
+    std::string DescribeMessageBox(HWND box);
     DWORD ThreadId() const { return info_.dwThreadId; }
 
   private:

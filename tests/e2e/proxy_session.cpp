@@ -1,4 +1,5 @@
 #include "e2e/proxy_session.h"
+#include <wininet.h>
 #include "e2e/registry.h"
 
 bool ProxyRun::Start(const std::string& name, const std::string& wininet, const std::string& mode) {
@@ -6,7 +7,8 @@ bool ProxyRun::Start(const std::string& name, const std::string& wininet, const 
     folder = MakeTestFolder(name + "-乗");
     log = JoinPath(folder, "wininet.log");
     std::vector<std::string> extra;
-    if (!wininet.empty())
+    bool standIn = !wininet.empty() && wininet != kNoWinInet;
+    if (standIn)
         extra.push_back(JoinPath(JoinPath(DriverFolder(), wininet), "Wininet.dll"));
     if (!CopyProgramInto(folder, extra))
         return false;
@@ -15,7 +17,9 @@ bool ProxyRun::Start(const std::string& name, const std::string& wininet, const 
     options.environment = {"FAKE_WININET_LOG=" + log, "FAKE_WININET_MODE=" + mode};
     // Wine hands out its own WinINet even for a full path unless told, for this program, to
     // prefer the file.
-    SetProgramDllOverride("wininet", wininet.empty() ? nullptr : "native,builtin");
+    wininetOverride.reset(new DllOverride("wininet", standIn                 ? "native,builtin"
+                                                     : wininet == kNoWinInet ? ""
+                                                                             : nullptr));
     if (!program.Launch(options))
         return false;
     window = program.WaitForMainWindow();
@@ -34,7 +38,8 @@ void ProxyRun::Click(int buttonId) const {
     PostMessageA(Control(buttonId), BM_CLICK, 0, 0);
 }
 
-MessageBoxView ProxyRun::ClickAndRead(int buttonId, bool* mainWindowWasDisabled) {
+MessageBoxView ProxyRun::ClickAndRead(int buttonId, bool* mainWindowWasDisabled,
+                                      std::string* boxParts) {
     Click(buttonId);
     HWND box = program.WaitForMessageBox();
     if (box == nullptr)
@@ -42,7 +47,23 @@ MessageBoxView ProxyRun::ClickAndRead(int buttonId, bool* mainWindowWasDisabled)
     if (mainWindowWasDisabled != nullptr)
         *mainWindowWasDisabled = !IsWindowEnabled(window);
     MessageBoxView view = ReadMessageBox(box);
+    if (boxParts != nullptr)
+        *boxParts = program.DescribeMessageBox(box);
     PressOk(box);
     WaitUntil([&] { return !IsWindow(box); }, 5000);
     return view;
+}
+
+bool PlatformWinInetTakesTheChange() {
+    HMODULE library = LoadLibraryA("wininet.dll");
+    if (library == nullptr)
+        return false;
+    auto setOption = reinterpret_cast<decltype(&InternetSetOptionA)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "InternetSetOptionA")));
+    INTERNET_PROXY_INFO record = {};
+    bool takes = setOption != nullptr &&
+                 setOption(nullptr, INTERNET_OPTION_SETTINGS_CHANGED, &record, sizeof record) &&
+                 setOption(nullptr, INTERNET_OPTION_REFRESH, nullptr, 0);
+    FreeLibrary(library);
+    return takes;
 }

@@ -1,23 +1,37 @@
 #pragma once
 // A run of the program with a stand-in WinINet beside it, for the tests of the proxy switch.
+#include <memory>
 #include <string>
 #include "e2e/driver.h"
+#include "e2e/registry.h"
 
 const int kProxyGroupId = 100, kAddressEditId = 120, kSetProxyButtonId = 130,
           kClearProxyButtonId = 140;
 
+// Which WinINet the program gets, besides a folder of test DLLs (a stand-in beside it).
+const char kWineWinInet[] = "";     // Wine's own
+const char kNoWinInet[] = "<none>"; // none at all: the library cannot be loaded
+
 struct ProxyRun {
+    std::unique_ptr<DllOverride> wininetOverride; // outlives the program, ends after it
     ProgramSession program;
     HWND window = nullptr;
     std::string folder; // the program's own folder, with a double-byte name
     std::string log;    // what the stand-in WinINet recorded
 
     // Starts a copy of the program in a folder of its own with `wininet` (a folder of the test
-    // DLLs, or "" for Wine's own WinINet) and the stand-in's mode.
+    // DLLs, kWineWinInet or kNoWinInet) and the stand-in's mode.
     bool Start(const std::string& name, const std::string& wininet, const std::string& mode = "");
     HWND Control(int id) const;
     void Type(const std::string& text) const;
     void Click(int buttonId) const;
-    // Clicks, waits for the result box, reads it and presses its OK.
-    MessageBoxView ClickAndRead(int buttonId, bool* mainWindowWasDisabled = nullptr);
+    // Clicks, waits for the result box, reads it (with its icon and buttons in `boxParts` when
+    // asked) and presses its OK.
+    MessageBoxView ClickAndRead(int buttonId, bool* mainWindowWasDisabled = nullptr,
+                                std::string* boxParts = nullptr);
 };
+
+// What the platform's own WinINet answers when it is told the way the program tells it:
+// INTERNET_OPTION_SETTINGS_CHANGED with a zero-filled record, then INTERNET_OPTION_REFRESH. True
+// when it takes both.
+bool PlatformWinInetTakesTheChange();

@@ -113,4 +113,86 @@ TEST(ProxySwitch, ClosingAfterActionsStillEndsWithZero) {
     ASSERT_TRUE(run.program.WaitForExit(&exitCode));
     EXPECT_EQ(0u, exitCode);
 }
+
+// A key whose permissions refuse the writes (as a locked-down machine has it): nothing is
+// stored, the box reports failure, and WinINet is still told, as whatever was written would be.
+struct RefusalCase {
+    const char* name;
+    int button;
+    const char* text;
+    const char* caption;
+    DWORD enableBefore;
+};
+
+const RefusalCase kRefusals[] = {
+    {"SetRefused", kSetProxyButtonId, "代理设置失败！", "代理设置失败！", 0},
+    {"ClearRefused", kClearProxyButtonId, "取消代理失败！", "取消代理！", 1},
+};
+
+class ProxySwitchRefusedTest : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(ProxySwitchRefusedTest, IsReportedAsFailureAndChangesNothing) {
+    const RefusalCase& c = GetParam();
+    WriteInternetSetting("ProxyEnable", c.enableBefore);
+    WriteInternetSetting("ProxyServer", "old.example:1");
+    ProxyRun run;
+    ASSERT_TRUE(run.Start(std::string("refused-") + c.name, kAcceptingWinInet));
+    run.Type("10.9.9.9:99");
+    MessageBoxView box;
+    {
+        InternetSettingsWritesDenied denied;
+        ASSERT_TRUE(denied.denied());
+        HKEY key;
+        ASSERT_NE(ERROR_SUCCESS,
+                  RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_SET_VALUE, &key))
+            << "the platform refuses the current user's writes";
+        box = run.ClickAndRead(c.button);
+    }
+    EXPECT_EQ(Hex(c.text), Hex(box.text));
+    EXPECT_EQ(Hex(c.caption), Hex(box.caption));
+    EXPECT_EQ(c.enableBefore, AsDword(ReadInternetSetting("ProxyEnable")));
+    EXPECT_EQ(std::string("old.example:1", 14), ReadInternetSetting("ProxyServer").data);
+    std::vector<std::string> calls;
+    for (const std::string& line : ReadLines(run.log))
+        if (line.compare(0, 5, "call ") == 0)
+            calls.push_back(line.substr(0, line.find(" buffer=")));
+    EXPECT_EQ(
+        (std::vector<std::string>{"call handle=null option=39", "call handle=null option=37"}),
+        calls)
+        << "WinINet is told all the same";
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, ProxySwitchRefusedTest, testing::ValuesIn(kRefusals),
+                         [](const testing::TestParamInfo<RefusalCase>& param) {
+                             return param.param.name;
+                         });
+
+// A 1 MiB address, double-byte characters included, is stored byte for byte. (It is set from
+// inside the program: Wine ends a process that receives such a WM_SETTEXT from another one.)
+TEST(ProxySwitch, AVeryLongAddressIsStoredByteForByte) {
+    const size_t kLength = 1 << 20;
+    const std::string piece = "代理乗:8080;"; // 12 bytes, one trail byte a backslash
+    std::string address;
+    while (address.size() + piece.size() <= kLength)
+        address += piece;
+    address += std::string(kLength - address.size(), '7');
+    HANDLE file =
+        CreateFileA(ProbeInputPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    WriteFile(file, address.data(), static_cast<DWORD>(address.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_EQ(kLength, written);
+
+    RemoveProxyValues();
+    ProxyRun run;
+    ASSERT_TRUE(run.Start("very-long", kAcceptingWinInet));
+    std::vector<std::string> set = run.program.Probe(run.Control(kAddressEditId), kProbeSetText);
+    ASSERT_EQ((std::vector<std::string>{"settext set=1 length=" + std::to_string(kLength)}), set);
+    EXPECT_EQ(Hex("代理设置成功！"), Hex(run.ClickAndRead(kSetProxyButtonId).text));
+    RegistryValue server = ReadInternetSetting("ProxyServer");
+    EXPECT_EQ(kLength + 1, server.data.size());
+    EXPECT_TRUE(server.data == address + '\0') << "stored byte for byte, its NUL included";
+    EXPECT_TRUE(run.program.IsRunning());
+}
 } // namespace

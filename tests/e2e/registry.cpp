@@ -59,6 +59,15 @@ void WriteInternetSetting(const char* name, const std::string& text) {
     RegCloseKey(key);
 }
 
+void WriteInternetSetting(const char* name, DWORD number) {
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, kInternetSettingsKey, &key) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+    RegCloseKey(key);
+}
+
+namespace {
 void SetProgramDllOverride(const char* dll, const char* mode) {
     HKEY key;
     if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\ieproxy.exe\\DllOverrides",
@@ -70,6 +79,104 @@ void SetProgramDllOverride(const char* dll, const char* mode) {
     else
         RegDeleteValueA(key, dll);
     RegCloseKey(key);
+}
+
+// The current user's security identifier, in `buffer`.
+PSID CurrentUser(std::vector<BYTE>* buffer) {
+    HANDLE token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return nullptr;
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    buffer->resize(size);
+    bool read = size > 0 && GetTokenInformation(token, TokenUser, buffer->data(), size, &size);
+    CloseHandle(token);
+    return read ? reinterpret_cast<TOKEN_USER*>(buffer->data())->User.Sid : nullptr;
+}
+
+const char kDesktopKey[] = "Control Panel\\Desktop";
+} // namespace
+
+DllOverride::DllOverride(const char* dll, const char* mode) : dll_(dll) {
+    SetProgramDllOverride(dll, mode);
+}
+
+DllOverride::~DllOverride() {
+    SetProgramDllOverride(dll_.c_str(), nullptr);
+}
+
+InternetSettingsWritesDenied::InternetSettingsWritesDenied() {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, nullptr, 0,
+                        READ_CONTROL | WRITE_DAC, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    DWORD size = 0;
+    RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+    original_.resize(size);
+    std::vector<BYTE> userBuffer;
+    PSID user = CurrentUser(&userBuffer);
+    BOOL present = FALSE, defaulted = FALSE;
+    PACL dacl = nullptr;
+    if (size == 0 || user == nullptr ||
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, original_.data(), &size) !=
+            ERROR_SUCCESS ||
+        !GetSecurityDescriptorDacl(original_.data(), &present, &dacl, &defaulted)) {
+        original_.clear();
+        RegCloseKey(key);
+        return;
+    }
+    // The deny entry first, then what was allowed before (everything, when there was no list).
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    DWORD aclSize = sizeof(ACL) + 2 * (sizeof(ACCESS_ALLOWED_ACE) + SECURITY_MAX_SID_SIZE) +
+                    (present && dacl != nullptr ? dacl->AclSize : 0);
+    std::vector<BYTE> aclBuffer(aclSize);
+    auto acl = reinterpret_cast<PACL>(aclBuffer.data());
+    bool built = InitializeAcl(acl, aclSize, ACL_REVISION) &&
+                 AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE | KEY_CREATE_SUB_KEY, user);
+    if (present && dacl != nullptr) {
+        for (DWORD i = 0; built && i < dacl->AceCount; ++i) {
+            void* ace = nullptr;
+            built = GetAce(dacl, i, &ace) && AddAce(acl, ACL_REVISION, MAXDWORD, ace,
+                                                    reinterpret_cast<ACE_HEADER*>(ace)->AceSize);
+        }
+    } else {
+        built = built && everyone != nullptr &&
+                AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone);
+    }
+    SECURITY_DESCRIPTOR descriptor;
+    denied_ = built && InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+              SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
+              RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    if (everyone != nullptr)
+        FreeSid(everyone);
+    RegCloseKey(key);
+}
+
+InternetSettingsWritesDenied::~InternetSettingsWritesDenied() {
+    if (original_.empty())
+        return;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, WRITE_DAC, &key) != ERROR_SUCCESS)
+        return;
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, original_.data());
+    RegCloseKey(key);
+}
+
+ScreenDpi::ScreenDpi(DWORD dpi) {
+    DWORD size = sizeof original_;
+    existed_ = RegGetValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", RRF_RT_REG_DWORD, nullptr,
+                            &original_, &size) == ERROR_SUCCESS;
+    RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+}
+
+ScreenDpi::~ScreenDpi() {
+    if (existed_)
+        RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &original_,
+                        sizeof original_);
+    else
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels");
 }
 
 namespace {

@@ -21,10 +21,51 @@ bool InternetSettingsKeyExists();
 void RemoveProxyValues();
 void RemoveInternetSettingsKey();
 void WriteInternetSetting(const char* name, const std::string& text);
+void WriteInternetSetting(const char* name, DWORD number);
 
-// How Wine loads `dll` into the program (ieproxy.exe): "native,builtin", "" (not at all), or
-// nullptr for Wine's default. (A WINEDLLOVERRIDES variable set by the driver does not reach it.)
-void SetProgramDllOverride(const char* dll, const char* mode);
+// How Wine loads `dll` into the program (ieproxy.exe), for as long as it lives: "native,builtin"
+// (a file beside the program first), "" (not at all), or nullptr for Wine's default. (A
+// WINEDLLOVERRIDES variable set by the driver does not reach the program.)
+class DllOverride {
+  public:
+    DllOverride(const char* dll, const char* mode);
+    ~DllOverride();
+    DllOverride(const DllOverride&) = delete;
+    DllOverride& operator=(const DllOverride&) = delete;
+
+  private:
+    std::string dll_;
+};
+
+// Refuses the current user KEY_SET_VALUE and KEY_CREATE_SUB_KEY on the Internet Settings key for
+// as long as it lives (a deny entry put first in the key's permissions, as a locked-down machine
+// has it), then puts the key's permissions back as they were.
+class InternetSettingsWritesDenied {
+  public:
+    InternetSettingsWritesDenied();
+    ~InternetSettingsWritesDenied();
+    InternetSettingsWritesDenied(const InternetSettingsWritesDenied&) = delete;
+    InternetSettingsWritesDenied& operator=(const InternetSettingsWritesDenied&) = delete;
+    bool denied() const { return denied_; }
+
+  private:
+    std::vector<BYTE> original_; // the key's security descriptor, self-relative
+    bool denied_ = false;
+};
+
+// The screen resolution, in dots per inch, that programs started while it lives get (the
+// current user's LogPixels); the value before is put back at the end.
+class ScreenDpi {
+  public:
+    explicit ScreenDpi(DWORD dpi);
+    ~ScreenDpi();
+    ScreenDpi(const ScreenDpi&) = delete;
+    ScreenDpi& operator=(const ScreenDpi&) = delete;
+
+  private:
+    bool existed_ = false;
+    DWORD original_ = 0;
+};
 
 // Registers `dllPath` as the WebBrowser control for as long as it lives, then puts the platform's
 // registration back. (Wine's COM reads classes from the machine's registration only.)

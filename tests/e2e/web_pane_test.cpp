@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 #include "build_config.h"
+#include <memory>
 #include "e2e/driver.h"
+#include "e2e/fatal_box.h"
 #include "e2e/registry.h"
 
 namespace {
 const int kWebPane = 180;
-const DWORD kExitFailure = 0xFFFFFFFF;
 
 TEST(WebPane, HoldsTheWebBrowserControlCoveringItsClientArea) {
     ProgramSession program;
@@ -28,20 +29,52 @@ TEST(WebPane, HoldsTheWebBrowserControlCoveringItsClientArea) {
               GetWindowLongPtrA(control, GWL_STYLE) & (WS_CHILD | WS_VISIBLE));
 }
 
-TEST(WebPane, WithoutTheWebBrowserControlStartUpFailsWithMinusOne) {
-    SetProgramDllOverride("ieframe", ""); // the control's library cannot be loaded
+// When the pane cannot have its control, or the control fails it after it exists, no window is
+// shown and start-up ends with the fatal box. A stand-in control shows that the pane gave back
+// every reference it took and that the control let go of the pane's site.
+struct PaneFailureCase {
+    const char* name;
+    const char* standInMode; // nullptr: the platform's control, made unloadable
+};
+
+const PaneFailureCase kPaneFailures[] = {
+    {"NoWebBrowserControl", nullptr},
+    {"NoIWebBrowser2", "no-webbrowser2"},
+    {"InPlaceActivationFails", "fail-activation"},
+};
+
+class WebPaneFailureTest : public testing::TestWithParam<PaneFailureCase> {};
+
+TEST_P(WebPaneFailureTest, EndsStartUpWithTheFatalBoxAndReleasesTheControl) {
+    const PaneFailureCase& c = GetParam();
+    std::string log = JoinPath(MakeTestFolder(std::string("pane-") + c.name), "control.log");
+    std::unique_ptr<WebBrowserStandIn> standIn;
+    std::unique_ptr<DllOverride> noControl;
+    if (c.standInMode != nullptr) {
+        standIn.reset(new WebBrowserStandIn);
+        ASSERT_TRUE(standIn->registered());
+    } else {
+        noControl.reset(new DllOverride("ieframe", "")); // the control's library cannot load
+    }
     ProgramSession program;
-    bool launched = program.Launch();
-    HWND box = launched ? program.WaitForMessageBox() : nullptr;
-    SetProgramDllOverride("ieframe", nullptr);
-    ASSERT_NE(nullptr, box);
-    EXPECT_EQ(nullptr, program.FindTopLevel("WTWindow")) << "no window is shown";
-    EXPECT_EQ("启动窗口载入失败，程序将退出。", ReadMessageBox(box).text);
-    PressOk(box);
-    DWORD exitCode = 0;
-    ASSERT_TRUE(program.WaitForExit(&exitCode));
-    EXPECT_EQ(kExitFailure, exitCode);
+    LaunchOptions options;
+    options.environment = {"WEB_BROWSER_DOUBLE_LOG=" + log,
+                           std::string("WEB_BROWSER_DOUBLE_MODE=") +
+                               (c.standInMode ? c.standInMode : "")};
+    ASSERT_TRUE(program.Launch(options));
+    ExpectFatalEnd(program, "启动窗口载入失败，程序将退出。");
+    if (c.standInMode != nullptr) {
+        std::vector<std::string> lines = ReadLines(log);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ("created", lines.front());
+        EXPECT_EQ("released: site let go", lines.back()) << "every reference given back";
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Failures, WebPaneFailureTest, testing::ValuesIn(kPaneFailures),
+                         [](const testing::TestParamInfo<PaneFailureCase>& param) {
+                             return param.param.name;
+                         });
 
 // Inside the page the focus is two levels below the pane: Tab and Shift+Tab leave it there.
 TEST(WebPane, TabDoesNothingWhileTheFocusIsDeepInsideThePage) {

@@ -6,6 +6,7 @@
 
 namespace {
 const DWORD kExitFailure = 0xFFFFFFFF;
+const char kInformationBox[] = "box icon=information buttons=OK";
 
 std::string SettingsChangedCall(const std::string& folder) {
     return "call handle=null option=39 buffer=zero length=" +
@@ -37,12 +38,15 @@ TEST_P(WinInetOutcomeTest, TheBoxReportsWhatWinInetAnswered) {
     ProxyRun run;
     ASSERT_TRUE(run.Start(std::string("outcome-") + c.name, "fake-wininet", c.mode));
     run.Type("10.0.0.9:8000");
-    MessageBoxView set = run.ClickAndRead(kSetProxyButtonId);
+    std::string setParts, clearParts;
+    MessageBoxView set = run.ClickAndRead(kSetProxyButtonId, nullptr, &setParts);
     EXPECT_EQ(Hex(c.setText), Hex(set.text));
     EXPECT_EQ(Hex(c.setText), Hex(set.caption));
-    MessageBoxView clear = run.ClickAndRead(kClearProxyButtonId);
+    EXPECT_EQ(kInformationBox, setParts) << "success and failure show the same icon";
+    MessageBoxView clear = run.ClickAndRead(kClearProxyButtonId, nullptr, &clearParts);
     EXPECT_EQ(Hex(c.clearText), Hex(clear.text));
     EXPECT_EQ(Hex("取消代理！"), Hex(clear.caption));
+    EXPECT_EQ(kInformationBox, clearParts);
     // The registry writes stand whatever WinINet answered.
     EXPECT_EQ(0u, AsDword(ReadInternetSetting("ProxyEnable")));
     EXPECT_EQ(std::string("10.0.0.9:8000", 14), ReadInternetSetting("ProxyServer").data);
@@ -53,14 +57,15 @@ TEST_P(WinInetOutcomeTest, TheBoxReportsWhatWinInetAnswered) {
     EXPECT_EQ(0u, exitCode);
 
     // Null handle, the two option numbers, a zero-filled record of the platform's size, and the
-    // program's folder as the current directory. The library is loaded once and freed at the end.
+    // program's folder as the current directory. The library is loaded once, and freed by the
+    // program at its end (FreeLibrary), not merely dropped when the process ends.
     std::vector<std::string> expected = {"attach"};
     for (int action = 0; action < 2; ++action) {
         expected.push_back(SettingsChangedCall(run.folder));
         if (c.refreshCalled)
             expected.push_back(RefreshCall(run.folder));
     }
-    expected.push_back("detach");
+    expected.push_back("detach freed");
     EXPECT_EQ(expected, ReadLines(run.log));
 }
 
@@ -83,10 +88,27 @@ TEST(WinInetBinding, IsMadeOnceForManyClicks) {
         EXPECT_NE("attach", lines[i]) << "the library is not loaded again";
 }
 
-TEST(WinInetBinding, AMissingFunctionIsFatalAfterTheClicksRegistryWrites) {
+// When WinINet cannot be bound the process cannot go on: after the click's registry writes, an
+// error box that names the library and the function, then exit code -1.
+struct UnboundCase {
+    const char* name;
+    const char* wininet;
+};
+
+const UnboundCase kUnbound[] = {
+    {"WithoutTheFunction", "wininet-without-function"}, // a Wininet.dll beside the program
+    {"NotLoadableAtAll", kNoWinInet},                   // disabled, and nothing beside the program
+};
+
+class WinInetUnboundTest : public testing::TestWithParam<UnboundCase> {};
+
+TEST_P(WinInetUnboundTest, IsFatalAfterTheClicksRegistryWrites) {
+    // The stand-in control: the platform's WebBrowser control would load WinINet by itself.
+    WebBrowserStandIn standIn;
+    ASSERT_TRUE(standIn.registered());
     RemoveProxyValues();
     ProxyRun run;
-    ASSERT_TRUE(run.Start("without-function", "wininet-without-function"));
+    ASSERT_TRUE(run.Start(std::string("unbound-") + GetParam().name, GetParam().wininet));
     run.Type("10.0.0.7:8080");
     run.Click(kSetProxyButtonId);
     HWND box = run.program.WaitForMessageBox();
@@ -96,6 +118,7 @@ TEST(WinInetBinding, AMissingFunctionIsFatalAfterTheClicksRegistryWrites) {
     EXPECT_NE(std::string::npos, view.text.find("Wininet.dll")) << view.text;
     EXPECT_NE(std::string::npos, view.text.find("InternetSetOptionA")) << view.text;
     EXPECT_EQ(nullptr, GetWindow(box, GW_OWNER));
+    EXPECT_EQ("box icon=error buttons=OK", run.program.DescribeMessageBox(box));
     EXPECT_EQ(1u, AsDword(ReadInternetSetting("ProxyEnable")));
     EXPECT_EQ(std::string("10.0.0.7:8080", 14), ReadInternetSetting("ProxyServer").data);
     PressOk(box);
@@ -104,19 +127,27 @@ TEST(WinInetBinding, AMissingFunctionIsFatalAfterTheClicksRegistryWrites) {
     EXPECT_EQ(kExitFailure, exitCode);
 }
 
-// Wine's WinINet takes INTERNET_OPTION_SETTINGS_CHANGED but answers FALSE to
-// INTERNET_OPTION_REFRESH, so under Wine both actions report failure; on Windows both succeed.
-TEST(WinInetOfWine, ReportsFailureBecauseWineRefusesTheRefresh) {
+INSTANTIATE_TEST_SUITE_P(Unbound, WinInetUnboundTest, testing::ValuesIn(kUnbound),
+                         [](const testing::TestParamInfo<UnboundCase>& param) {
+                             return param.param.name;
+                         });
+
+// With the platform's own WinINet, the box says what the platform answers to the two calls: the
+// driver asks it first, the same way. (Wine 8 refuses INTERNET_OPTION_REFRESH, so there both
+// actions report failure; on Windows both succeed.)
+TEST(WinInetOfThePlatform, TheBoxesSayWhatThePlatformAnswers) {
+    bool accepts = PlatformWinInetTakesTheChange();
     RemoveProxyValues();
     ProxyRun run;
-    ASSERT_TRUE(run.Start("wine-wininet", ""));
+    ASSERT_TRUE(run.Start("platform-wininet", kWineWinInet));
     run.Type("10.0.0.8:8080");
     MessageBoxView set = run.ClickAndRead(kSetProxyButtonId);
-    EXPECT_EQ(Hex("代理设置失败！"), Hex(set.text));
-    EXPECT_EQ(Hex("代理设置失败！"), Hex(set.caption));
+    const char* setText = accepts ? "代理设置成功！" : "代理设置失败！";
+    EXPECT_EQ(Hex(setText), Hex(set.text));
+    EXPECT_EQ(Hex(setText), Hex(set.caption));
     EXPECT_EQ(1u, AsDword(ReadInternetSetting("ProxyEnable")));
     MessageBoxView clear = run.ClickAndRead(kClearProxyButtonId);
-    EXPECT_EQ(Hex("取消代理失败！"), Hex(clear.text));
+    EXPECT_EQ(Hex(accepts ? "已取消代理！" : "取消代理失败！"), Hex(clear.text));
     EXPECT_EQ(0u, AsDword(ReadInternetSetting("ProxyEnable")));
     EXPECT_TRUE(ReadLines(run.log).empty()) << "the stand-in was not there to record";
 }
