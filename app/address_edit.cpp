@@ -1,5 +1,6 @@
 #include "app/address_edit.h"
 #include "app/control_subclass.h"
+#include "base/scoped_win.h"
 
 namespace {
 const COLORREF kBlack = RGB(0, 0, 0);
@@ -19,15 +20,17 @@ LRESULT CALLBACK AddressEditProcedure(HWND edit, UINT message, WPARAM wParam, LP
 // The box must be tall enough for a Chinese character and its sunken border. It is measured in
 // the font the box has when it is measured: right after its creation that is the system font.
 void EnsureTextFits(HWND edit, const ControlPlace& place) {
-    HDC dc = GetDC(edit);
-    if (dc == nullptr)
-        return;
-    auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0));
-    HGDIOBJ previousFont = SelectObject(dc, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
     SIZE extent = {};
-    BOOL measured = GetTextExtentPoint32A(dc, kTallCharacter, lstrlenA(kTallCharacter), &extent);
-    SelectObject(dc, previousFont);
-    ReleaseDC(edit, dc);
+    BOOL measured = FALSE;
+    {
+        ScopedWindowDc dc(edit);
+        if (dc.get() == nullptr)
+            return;
+        auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0));
+        ScopedSelection selected(dc.get(), font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+        measured =
+            GetTextExtentPoint32A(dc.get(), kTallCharacter, lstrlenA(kTallCharacter), &extent);
+    }
     int minimumHeight = extent.cy + 2 * GetSystemMetrics(SM_CYEDGE);
     if (measured && place.height < minimumHeight)
         SetWindowPos(edit, nullptr, 0, 0, place.width, minimumHeight,

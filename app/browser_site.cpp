@@ -1,8 +1,10 @@
 #include "app/browser_site.h"
 #include <new>
-#include "app/fatal_error.h"
+#include "base/allocation.h"
 
 BrowserSite* BrowserSite::Create(HWND host) {
+    // Placement new on our own heap block: an allocation failure is the program's fatal error,
+    // never an exception.
     return new (AllocateOrFail(sizeof(BrowserSite))) BrowserSite(host);
 }
 

@@ -1,10 +1,11 @@
 #include "app/download_link.h"
 #include <windowsx.h>
 #include "app/colour.h"
-#include "app/fatal_error.h"
 #include "app/link_target.h"
 #include "app/window_class.h"
-#include "app/window_text.h"
+#include "base/allocation.h"
+#include "base/scoped_win.h"
+#include "base/window_text.h"
 #include "build_config.h"
 #include "res/resource_ids.h"
 
@@ -43,34 +44,30 @@ COLORREF TextColour(const LinkState& state) {
 }
 
 // One fill of the clip box and one text: the link never erases on its own, so it cannot flicker.
-void PaintLink(HWND link, const LinkState& state) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(link, &paint);
-    RECT clip;
-    if (dc == nullptr || GetClipBox(dc, &clip) == NULLREGION || IsRectEmpty(&clip)) {
-        EndPaint(link, &paint);
-        return;
-    }
-    HBRUSH background = CreateSolidBrush(ResolveColour(kDownloadLinkSettings.backColour));
-    HGDIOBJ previousBrush = SelectObject(dc, background);
+void FillBackground(HDC dc, const RECT& clip) {
+    ScopedGdiObject<HBRUSH> background(
+        CreateSolidBrush(ResolveColour(kDownloadLinkSettings.backColour)));
+    ScopedSelection selected(dc, background.get());
     PatBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, PATCOPY);
-    SelectObject(dc, previousBrush);
-    DeleteObject(background);
+}
 
-    char* text = ReadWindowText(link);
+void PaintLink(HWND link, const LinkState& state) {
+    ScopedPaint paint(link);
+    if (paint.nothingToPaint())
+        return;
+    FillBackground(paint.dc(), paint.clip());
+
+    OwnedText text = ReadWindowText(link);
     const LinkTarget& target = kDownloadLinkSettings.target;
-    const char* shown = text[0] != '\0'           ? text
+    const char* shown = text.get()[0] != '\0'     ? text.get()
                         : target.kind == kWebLink ? target.webAddress
                                                   : target.mailAddress;
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, TextColour(state));
-    HGDIOBJ previousFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(paint.dc(), TRANSPARENT);
+    SetTextColor(paint.dc(), TextColour(state));
+    ScopedSelection font(paint.dc(), GetStockObject(DEFAULT_GUI_FONT));
     RECT client;
     GetClientRect(link, &client);
-    DrawTextA(dc, shown, -1, &client, kLinkTextFormat);
-    SelectObject(dc, previousFont);
-    FreeAllocation(text);
-    EndPaint(link, &paint);
+    DrawTextA(paint.dc(), shown, -1, &client, kLinkTextFormat);
 }
 
 // While the mouse is over the link the link holds the capture, so it sees the move that leaves.

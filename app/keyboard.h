@@ -1,5 +1,5 @@
 #pragma once
-#include "app/main_window.h"
+#include "app/main_window_state.h"
 
 // The next (or previous) entry of a tab cycle from `current`, wrapping at both ends, skipping the
 // entries that cannot take the focus. `current` itself when it is the only one that can; -1 when

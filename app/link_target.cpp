@@ -2,6 +2,7 @@
 #include <shellapi.h>
 #include <cstring>
 #include "app/link_target.h"
+#include "base/scoped_win.h"
 
 namespace {
 const char kMailScheme[] = "mailto:";
@@ -14,14 +15,14 @@ const size_t kTargetSize = 512;
 // read gives "". False only when the key cannot be opened.
 bool ReadClassDefault(const char* keyName, char (&text)[kRegistryTextSize]) {
     ZeroMemory(text, sizeof text);
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, keyName, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    ScopedKey key;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, keyName, 0, KEY_QUERY_VALUE, key.receive()) !=
+        ERROR_SUCCESS)
         return false;
     LONG size = sizeof text;
-    if (RegQueryValueA(key, nullptr, text, &size) != ERROR_SUCCESS)
+    if (RegQueryValueA(key.get(), nullptr, text, &size) != ERROR_SUCCESS)
         text[0] = '\0';
     text[kRegistryTextSize - 1] = '\0';
-    RegCloseKey(key);
     return true;
 }
 

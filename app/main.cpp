@@ -1,8 +1,9 @@
 #include <windows.h>
-#include "app/fatal_error.h"
 #include "app/keyboard.h"
 #include "app/main_window.h"
-#include "app/process_lifetime.h"
+#include "app/process_start.h"
+#include "base/fatal_error.h"
+#include "base/process_end.h"
 
 namespace {
 int RunMessageLoop(const MainWindowState& state) {

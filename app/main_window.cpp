@@ -5,6 +5,7 @@
 #include "app/program_icons.h"
 #include "app/screen_layout.h"
 #include "app/window_class.h"
+#include "base/scoped_win.h"
 #include "build_config.h"
 
 namespace {
@@ -19,13 +20,11 @@ MainWindowState* StateOf(HWND window) {
     return reinterpret_cast<MainWindowState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+// The class has no background brush: this fill is the only erasing.
 void PaintMainWindow(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    RECT clip;
-    if (dc != nullptr && GetClipBox(dc, &clip) != NULLREGION)
-        FillRect(dc, &clip, GetSysColorBrush(COLOR_BTNFACE));
-    EndPaint(window, &paint);
+    ScopedPaint paint(window);
+    if (!paint.nothingToPaint())
+        FillRect(paint.dc(), &paint.clip(), GetSysColorBrush(COLOR_BTNFACE));
 }
 
 // The focus goes back to the control that had it when the window was last deactivated.

@@ -1,23 +1,15 @@
 #include "app/program_icons.h"
+#include "base/process_end.h"
 
 namespace {
 const char kIconName[] = "DEFAULT_ICON";
+const int kBigIconSize = 32, kSmallIconSize = 16;
 HICON bigIcon = nullptr;
 HICON smallIcon = nullptr;
 
 HICON LoadProgramIcon(int size) {
     return static_cast<HICON>(
         LoadImageA(GetModuleHandleA(nullptr), kIconName, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-}
-} // namespace
-
-void SetProgramIcons(HWND window) {
-    if (bigIcon == nullptr)
-        bigIcon = LoadProgramIcon(32);
-    if (smallIcon == nullptr)
-        smallIcon = LoadProgramIcon(16);
-    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
-    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 }
 
 void DestroyProgramIcons() {
@@ -26,4 +18,15 @@ void DestroyProgramIcons() {
     if (smallIcon != nullptr)
         DestroyIcon(smallIcon);
     bigIcon = smallIcon = nullptr;
+}
+} // namespace
+
+void SetProgramIcons(HWND window) {
+    if (bigIcon == nullptr && smallIcon == nullptr) {
+        bigIcon = LoadProgramIcon(kBigIconSize);
+        smallIcon = LoadProgramIcon(kSmallIconSize);
+        ReleaseAtProcessEnd(DestroyProgramIcons);
+    }
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 }

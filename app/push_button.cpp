@@ -1,23 +1,18 @@
 #include "app/push_button.h"
+#include "app/bound_events.h"
 #include "app/control_subclass.h"
 
 namespace {
-const char kClickHandlerProperty[] = "IeProxyClickHandler";
-
 LRESULT CALLBACK PushButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == OCM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        auto onClick = reinterpret_cast<ClickHandler>(GetPropA(button, kClickHandlerProperty));
-        if (onClick != nullptr)
-            onClick(button);
+        RaiseClick(button);
         return 0;
     }
-    if (message == WM_NCDESTROY)
-        RemovePropA(button, kClickHandlerProperty);
     return CallOriginalProcedure(button, message, wParam, lParam);
 }
 } // namespace
 
-HWND CreatePushButton(const ControlCreation& creation, const char* text, ClickHandler onClick) {
+HWND CreatePushButton(const ControlCreation& creation, const char* text) {
     HWND button = CreateControlWindow(creation, 0, "BUTTON", text,
                                       WS_CHILD | WS_CLIPSIBLINGS | BS_PUSHBUTTON | BS_CENTER |
                                           BS_VCENTER | BS_MULTILINE);
@@ -25,8 +20,7 @@ HWND CreatePushButton(const ControlCreation& creation, const char* text, ClickHa
         return nullptr;
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
-    if (!SetPropA(button, kClickHandlerProperty, reinterpret_cast<HANDLE>(onClick)) ||
-        !SubclassControl(button, PushButtonProcedure)) {
+    if (!SubclassControl(button, PushButtonProcedure)) {
         DestroyWindow(button);
         return nullptr;
     }

@@ -1,7 +1,7 @@
 #include "app/static_label.h"
-#include "app/fatal_error.h"
 #include "app/window_class.h"
-#include "app/window_text.h"
+#include "base/scoped_win.h"
+#include "base/window_text.h"
 
 namespace {
 const char kLabelClass[] = "IeProxyLabel";
@@ -9,29 +9,22 @@ const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kRed = RGB(255, 0, 0);
 
 void PaintLabel(HWND label) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(label, &paint);
-    RECT clip;
-    if (dc == nullptr || GetClipBox(dc, &clip) == NULLREGION || IsRectEmpty(&clip)) {
-        EndPaint(label, &paint);
+    ScopedPaint paint(label);
+    if (paint.nothingToPaint())
         return;
-    }
     RECT client, fill;
     GetClientRect(label, &client);
-    if (IntersectRect(&fill, &clip, &client))
-        FillRect(dc, &fill, GetSysColorBrush(COLOR_BTNFACE));
+    if (IntersectRect(&fill, &paint.clip(), &client))
+        FillRect(paint.dc(), &fill, GetSysColorBrush(COLOR_BTNFACE));
 
     auto style = reinterpret_cast<const LabelStyle*>(GetWindowLongPtrA(label, GWLP_USERDATA));
-    char* text = ReadWindowText(label);
-    if (style != nullptr && text[0] != '\0') {
-        HGDIOBJ previousFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, style->textColour);
-        DrawTextA(dc, text, -1, &client, style->drawFlags);
-        SelectObject(dc, previousFont);
-    }
-    FreeAllocation(text);
-    EndPaint(label, &paint);
+    OwnedText text = ReadWindowText(label);
+    if (style == nullptr || text.get()[0] == '\0')
+        return;
+    ScopedSelection font(paint.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(paint.dc(), TRANSPARENT);
+    SetTextColor(paint.dc(), style->textColour);
+    DrawTextA(paint.dc(), text.get(), -1, &client, style->drawFlags);
 }
 
 LRESULT CALLBACK LabelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,8 +1,11 @@
 #include "app/web_pane.h"
 #include <exdisp.h>
+#include <new>
 #include "app/browser_site.h"
-#include "app/fatal_error.h"
 #include "app/window_class.h"
+#include "base/allocation.h"
+#include "base/fatal_error.h"
+#include "base/scoped_win.h"
 #include "build_config.h"
 
 namespace {
@@ -20,10 +23,10 @@ const WebPaneSettings kWebPaneSettings = {1, true, true,
 
 // What the pane holds while it exists.
 struct WebPaneState {
-    BrowserSite* site;
-    IOleObject* control;
-    IWebBrowser2* browser; // the one counted reference the pane keeps
-    HWND controlWindow;
+    ComRef<BrowserSite> site;
+    ComRef<IOleObject> control;
+    ComRef<IWebBrowser2> browser; // the one counted reference the pane keeps
+    HWND controlWindow = nullptr;
 };
 
 WebPaneState* StateOf(HWND pane) {
@@ -72,59 +75,62 @@ void ApplySettings(IWebBrowser2* browser, const WebPaneSettings& settings) {
 
 // Creates the control in place inside the host, covering its client area.
 bool EmbedBrowser(HWND pane, WebPaneState* state) {
-    state->site = BrowserSite::Create(pane);
+    state->site.adopt(BrowserSite::Create(pane));
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                reinterpret_cast<void**>(&state->control))))
+                                state->control.receive())))
         return false;
     // The control wants its site before it is activated.
     RECT client;
     GetClientRect(pane, &client);
-    if (FAILED(state->control->SetClientSite(state->site)) ||
-        FAILED(state->control->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, state->site, 0, pane,
+    if (FAILED(state->control->SetClientSite(state->site.get())) ||
+        FAILED(state->control->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, state->site.get(), 0, pane,
                                       &client)))
         return false;
-    IOleInPlaceObject* inPlace = nullptr;
-    if (SUCCEEDED(state->control->QueryInterface(IID_IOleInPlaceObject,
-                                                 reinterpret_cast<void**>(&inPlace)))) {
+    ComRef<IOleInPlaceObject> inPlace;
+    if (SUCCEEDED(state->control->QueryInterface(IID_IOleInPlaceObject, inPlace.receive()))) {
         inPlace->GetWindow(&state->controlWindow);
         inPlace->SetObjectRects(&client, &client);
-        inPlace->Release();
     }
     if (state->controlWindow == nullptr)
         return false;
-    return SUCCEEDED(state->control->QueryInterface(IID_IWebBrowser2,
-                                                    reinterpret_cast<void**>(&state->browser)));
+    return SUCCEEDED(state->control->QueryInterface(IID_IWebBrowser2, state->browser.receive()));
 }
 
 // Releases the reference to the control and destroys its window; the site goes last, as the
 // control holds it until it is told to let go.
 void ReleaseBrowser(WebPaneState* state) {
-    if (state->browser != nullptr)
-        state->browser->Release();
-    if (state->control != nullptr) {
-        IOleInPlaceObject* inPlace = nullptr;
-        if (SUCCEEDED(state->control->QueryInterface(IID_IOleInPlaceObject,
-                                                     reinterpret_cast<void**>(&inPlace)))) {
+    state->browser.reset();
+    if (state->control) {
+        ComRef<IOleInPlaceObject> inPlace;
+        if (SUCCEEDED(state->control->QueryInterface(IID_IOleInPlaceObject, inPlace.receive())))
             inPlace->InPlaceDeactivate();
-            inPlace->Release();
-        }
         state->control->Close(OLECLOSE_NOSAVE);
         state->control->SetClientSite(nullptr);
-        state->control->Release();
+        state->control.reset();
     }
     if (state->controlWindow != nullptr && IsWindow(state->controlWindow))
         DestroyWindow(state->controlWindow);
-    if (state->site != nullptr)
-        state->site->Release();
-    *state = WebPaneState();
+    state->controlWindow = nullptr;
+    state->site.reset();
+}
+
+// The state lives in a heap block of ours, made and unmade with its window.
+WebPaneState* CreateState() {
+    return new (AllocateOrFail(sizeof(WebPaneState))) WebPaneState();
+}
+
+void DestroyState(WebPaneState* state) {
+    if (state == nullptr)
+        return;
+    state->~WebPaneState();
+    FreeAllocation(state);
 }
 
 LRESULT CALLBACK WebPaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
     WebPaneState* state = StateOf(pane);
     switch (message) {
     case WM_NCCREATE:
-        SetWindowLongPtrA(pane, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(AllocateOrFail(sizeof(WebPaneState))));
+        SetWindowLongPtrA(pane, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(CreateState()));
         break;
     case WM_SIZE:
         if (state != nullptr && state->controlWindow != nullptr)
@@ -141,7 +147,7 @@ LRESULT CALLBACK WebPaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(pane, GWLP_USERDATA, 0);
-        FreeAllocation(state);
+        DestroyState(state);
         break;
     }
     return DefWindowProcA(pane, message, wParam, lParam);
@@ -165,6 +171,6 @@ HWND CreateWebPane(const ControlCreation& creation) {
         DestroyWindow(pane); // releases what was had
         return nullptr;
     }
-    ApplySettings(state->browser, kWebPaneSettings);
+    ApplySettings(state->browser.get(), kWebPaneSettings);
     return pane;
 }

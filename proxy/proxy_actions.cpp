@@ -1,7 +1,7 @@
 #include "proxy/proxy_actions.h"
 #include <wininet.h> // INTERNET_PROXY_INFO and the option numbers only: WinINet is bound at run time
-#include "app/fatal_error.h"
-#include "app/window_text.h"
+#include "base/fatal_error.h"
+#include "base/window_text.h"
 #include "proxy/information_box.h"
 #include "proxy/internet_settings.h"
 #include "proxy/registry_writer.h"
@@ -16,9 +16,19 @@ static_assert(sizeof(INTERNET_PROXY_INFO) == 12,
               "the 32-bit program hands WinINet a 12-byte record");
 #endif
 
+// WinINet that cannot be bound leaves the process nothing to go on with.
+[[noreturn]] void FailUnboundWinInet() {
+    char message[128];
+    wsprintfA(message, "无法从 %s 载入函数 %s，程序将退出。", kWinInetLibrary,
+              kInternetSetOptionName);
+    FailFatally(message);
+}
+
 // Tells WinINet that its settings changed, and only when it took that, to reload them.
 int NotifyProxyChange(INTERNET_PROXY_INFO* record) {
-    auto internetSetOption = BindInternetSetOption(); // fatal when it cannot be bound
+    auto internetSetOption = BindInternetSetOption();
+    if (internetSetOption == nullptr)
+        FailUnboundWinInet();
     if (!internetSetOption(nullptr, INTERNET_OPTION_SETTINGS_CHANGED, record, sizeof *record))
         return 0;
     return internetSetOption(nullptr, INTERNET_OPTION_REFRESH, nullptr, 0) ? 1 : 0;
@@ -44,9 +54,11 @@ int ClearProxy() {
 }
 
 void OnSetProxyClicked(HWND addressEdit) {
-    char* address = ReadWindowText(addressEdit);
-    int ok = SetProxy(address);
-    FreeAllocation(address);
+    int ok = 0;
+    {
+        OwnedText address = ReadWindowText(addressEdit); // freed before the box is shown
+        ok = SetProxy(address.get());
+    }
     const char* outcome = ok ? "代理设置成功！" : "代理设置失败！";
     ShowInformationBox(outcome, outcome);
 }

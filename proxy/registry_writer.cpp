@@ -1,34 +1,17 @@
 #include "proxy/registry_writer.h"
-#include "app/program_folder.h"
+#include "base/double_byte_text.h"
+#include "base/scoped_win.h"
 
 namespace {
-// The key of an item, opened for writing, or created when it cannot be opened.
-class ScopedItemKey {
-  public:
-    ScopedItemKey(const char* keyPath) {
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_WRITE, &key_) != ERROR_SUCCESS &&
-            RegCreateKeyA(HKEY_CURRENT_USER, keyPath, &key_) != ERROR_SUCCESS)
-            key_ = nullptr;
-    }
-    ~ScopedItemKey() {
-        if (key_ != nullptr)
-            RegCloseKey(key_);
-    }
-    ScopedItemKey(const ScopedItemKey&) = delete;
-    ScopedItemKey& operator=(const ScopedItemKey&) = delete;
-    HKEY get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
-
+// The item's key is opened for writing, or created when it cannot be opened.
 int WriteItem(const char* itemPath, DWORD type, const BYTE* data, DWORD size) {
     char keyPath[MAX_PATH];
     const char* valueName = nullptr;
     if (!SplitItemPath(itemPath, keyPath, sizeof keyPath, &valueName))
         return 0;
-    ScopedItemKey key(keyPath);
-    if (key.get() == nullptr)
+    ScopedKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_WRITE, key.receive()) != ERROR_SUCCESS &&
+        RegCreateKeyA(HKEY_CURRENT_USER, keyPath, key.receive()) != ERROR_SUCCESS)
         return 0;
     return RegSetValueExA(key.get(), valueName, 0, type, data, size) == ERROR_SUCCESS ? 1 : 0;
 }

@@ -4,9 +4,11 @@
 
 using InternetSetOptionFunction = decltype(&InternetSetOptionA);
 
-// InternetSetOptionA from "Wininet.dll", bound on first use and kept for the rest of the process.
-// When it cannot be bound the process cannot go on: a fatal error naming both.
-InternetSetOptionFunction BindInternetSetOption();
+// The library and the function, as the binding looks for them (and a failure names them).
+extern const char kWinInetLibrary[];
+extern const char kInternetSetOptionName[];
 
-// Frees the library at the end of the process, if it was loaded.
-void ReleaseWinInetBinding();
+// InternetSetOptionA from "Wininet.dll", from the program's folder first, then by the ordinary
+// search of Windows; bound on first use and kept for the rest of the process, the library freed
+// at its end. Null when it cannot be bound.
+InternetSetOptionFunction BindInternetSetOption();

@@ -8,7 +8,7 @@ WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 
 PACKAGES=(cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools googletest
-          wine wine64 fonts-wine xvfb xdotool imagemagick fonts-wqy-microhei locales)
+          wine wine64 fonts-wine xvfb xdotool imagemagick fonts-wqy-microhei locales git)
 
 say() { printf '== %s\n' "$*"; }
 wine64_version() { "$WINE64" --version 2>/dev/null || echo "Wine"; }
@@ -29,16 +29,26 @@ install_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# Builds the 32-bit program and the 64-bit twin; with "tests", the twin brings the test suite.
+# Builds the 32-bit program and the 64-bit twin; with "tests", the twin brings the test suite and
+# every warning is an error.
 build_all() {
     local tests=${1:-}
     local flag=OFF
     [ "$tests" = tests ] && flag=ON
-    cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686.cmake" >/dev/null
+    cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686.cmake" \
+        -DIEPROXY_WARNINGS_AS_ERRORS="$flag" >/dev/null
     cmake --build "$BUILD/win32" -j "$(nproc)"
     cmake -S "$ROOT" -B "$BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-x86_64.cmake" \
-        -DIEPROXY_BUILD_TESTS="$flag" >/dev/null
+        -DIEPROXY_BUILD_TESTS="$flag" -DIEPROXY_WARNINGS_AS_ERRORS="$flag" >/dev/null
     cmake --build "$BUILD/win64" -j "$(nproc)"
+}
+
+# The sources keep the committed clang-format style.
+check_format() {
+    local files
+    mapfile -t files < <(cd "$ROOT" && git ls-files '*.cpp' '*.h')
+    (cd "$ROOT" && clang-format --dry-run --Werror "${files[@]}") ||
+        { say "FAILED: the sources above differ from the clang-format style (clang-format -i fixes them)"; return 1; }
 }
 
 # Wine reads its ANSI code page from the locale: zh_CN gives code page 936. The glibc locale is

@@ -4,7 +4,8 @@
 # program under 32-bit Wine, and the program file's budget. Ends with a summary line.
 source "$(dirname "$0")/common.sh"
 
-install_packages "${PACKAGES[@]}"
+install_packages "${PACKAGES[@]}" clang-format
+check_format
 build_all tests
 setup_wine_environment
 ctest_arguments=("$@")

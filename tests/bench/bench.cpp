@@ -5,6 +5,7 @@
 #include <psapi.h>
 #include <winternl.h>
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -231,9 +232,12 @@ bool Soak(Holdings* before, Holdings* after, double* seconds) {
     return true;
 }
 
-std::string Format(const char* format, double a, double b = 0, double c = 0) {
+__attribute__((format(printf, 1, 2))) std::string Format(const char* format, ...) {
     char text[128];
-    std::snprintf(text, sizeof text, format, a, b, c);
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
     return text;
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
-#include "app/program_folder.h"
+#include "base/double_byte_text.h"
 #include "proxy/registry_writer.h"
 
 namespace {

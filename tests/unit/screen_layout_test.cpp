@@ -9,10 +9,15 @@ struct CentreCase {
 };
 
 const CentreCase kCentreCases[] = {
-    {1024, 613, 205}, {768, 324, 222}, {1920, 613, 653}, {613, 613, 0},
-    {614, 613, 0},    {600, 613, -6}, // a screen narrower than the window: truncated toward zero,
-                                      // not floored
-    {300, 324, -12},  {0, 613, -306},
+    {1024, 613, 205},
+    {768, 324, 222},
+    {1920, 613, 653},
+    {613, 613, 0},
+    {614, 613, 0},
+    {600, 613, -6}, // a screen narrower than the window: truncated toward zero,
+                    // not floored
+    {300, 324, -12},
+    {0, 613, -306},
 };
 
 class CentredOriginTest : public testing::TestWithParam<CentreCase> {};
