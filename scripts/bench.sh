@@ -4,7 +4,7 @@
 # Prints a table and writes it to build/benchmarks.md.
 source "$(dirname "$0")/common.sh"
 
-install_packages "${PACKAGES[@]}" procps
+install_packages "${PACKAGES[@]}"
 build_all tests
 setup_wine_environment
 start_display
@@ -23,17 +23,18 @@ read_counters() {
     echo "$((fields[11] + fields[12])) $(awk '/ctxt_switches/ {s += $2} END {print s}' "/proc/$pid/task/$pid/status")"
 }
 measure_idle() {
-    local program=$1 name pid before after hwm
-    name=$(basename "$program")
+    local program=$1 pid before after hwm
+    # Wine runs the program in the process it was started as: its own process id is known here.
     "$WINE64" "$program" >/dev/null 2>&1 &
+    pid=$!
     sleep 5
-    pid=$(pgrep -f "$name" | head -n1)
+    [ -r "/proc/$pid/stat" ] || { echo "FAILED: $program is not running" >&2; return 1; }
     read -r -a before < <(read_counters "$pid")
     sleep 10
     read -r -a after < <(read_counters "$pid")
     hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-    "$WINE64" taskkill /im "$name" >/dev/null 2>&1 || true
-    sleep 1
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
     echo "$(( (after[0] - before[0]) * 1000 / ticks_per_second )) $((after[1] - before[1])) $hwm"
 }
 say "idle windows, 10 s each ..."

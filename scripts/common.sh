@@ -6,6 +6,9 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
+# Where 32-bit Wine runs under qemu, qemu needs the upper part of the 32-bit address space kept for
+# itself, or Wine cannot map its shared user data (c0000018).
+export QEMU_RESERVED_VA=0xc0000000
 
 PACKAGES=(cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools googletest
           wine wine64 fonts-wine xvfb xdotool imagemagick fonts-wqy-microhei locales git)
@@ -117,20 +120,20 @@ runs_32bit_natively() {
 QEMU_I386_BINFMT=':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F'
 setup_32bit_wine() {
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        as_root dpkg --add-architecture i386
-        as_root apt-get update -qq
+        say "adding the i386 architecture to this machine's packages (for wine32:i386)"
+        as_root dpkg --add-architecture i386 || { echo "cannot add the i386 architecture"; return 1; }
+        as_root apt-get update -qq || { echo "apt-get update failed"; return 1; }
     fi
     install_packages wine32:i386 qemu-user-static || { echo "cannot install wine32:i386 and qemu-user-static"; return 1; }
-    # qemu needs the upper part of the 32-bit address space kept for itself, or Wine cannot map
-    # its shared user data (c0000018).
-    export QEMU_RESERVED_VA=0xc0000000
     if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
         say "32-bit programs cannot run natively here: 32-bit Wine runs under qemu"
         [ -f /proc/sys/fs/binfmt_misc/status ] ||
             as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc || { echo "cannot mount binfmt_misc"; return 1; }
-        [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] ||
+        if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+            say "registering qemu-i386 with this machine's binfmt_misc, for 32-bit Linux programs"
             echo "$QEMU_I386_BINFMT" | as_root tee /proc/sys/fs/binfmt_misc/register >/dev/null ||
-            { echo "cannot register qemu-i386 with binfmt_misc"; return 1; }
+                { echo "cannot register qemu-i386 with binfmt_misc"; return 1; }
+        fi
         /usr/lib/wine/wine --version >/dev/null 2>&1 || { echo "32-bit Wine does not start, even under qemu"; return 1; }
     fi
     # The prefix gets its 32-bit half only when it is made while 32-bit Wine can run.

@@ -11,11 +11,12 @@ setup_wine_environment
 ctest_arguments=("$@")
 shipped_setup=ok
 setup_log="$BUILD/setup-32bit.log"
-if ! setup_32bit_wine >"$setup_log" 2>&1; then
+# Shown as it happens (it may change the host: the i386 architecture, a binfmt_misc entry) and
+# kept in the log.
+if ! setup_32bit_wine 2>&1 | tee "$setup_log"; then
     shipped_setup="32-bit Wine could not be set up, so the shipped 32-bit program was not run: $(tail -n1 "$setup_log")"
     ctest_arguments+=(-E 'e2e.Shipped32')
 fi
-cat "$setup_log"
 start_display
 
 say "running the tests"

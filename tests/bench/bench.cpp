@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 #include "e2e/driver.h"
+#include "program_facts.h"
 #include "e2e/proxy_session.h"
 #include "e2e/registry.h"
 
@@ -92,14 +93,14 @@ void MeasureClicks(std::vector<double>* first, std::vector<double>* later) {
         if (!program.Launch())
             continue;
         HWND window = program.WaitForMainWindow();
-        HWND group = ChildById(window, 100);
-        SendMessageA(ChildById(group, 120), WM_SETTEXT, 0,
+        HWND group = ChildById(window, kProxyGroupId);
+        SendMessageA(ChildById(group, kAddressEditId), WM_SETTEXT, 0,
                      reinterpret_cast<LPARAM>("10.0.0.1:8080"));
         for (int click = 0; click <= kLaterClicks; ++click) {
             double start = Now();
-            PostMessageA(ChildById(group, 130), BM_CLICK, 0, 0);
+            PostMessageA(ChildById(group, kSetProxyButtonId), BM_CLICK, 0, 0);
             HWND box = nullptr;
-            Poll([&] { return (box = program.FindTopLevel("#32770")) != nullptr; });
+            Poll([&] { return (box = program.FindTopLevel(kMessageBoxClass)) != nullptr; });
             double elapsed = Now() - start;
             (click == 0 ? first : later)->push_back(elapsed);
             PressOk(box);
@@ -257,11 +258,11 @@ int main() {
 
     std::printf("start-up ...\n");
     Stats baselineStart = Summarise(RepeatStartUp(baseline, "BaselineWindow"));
-    Stats programStart = Summarise(RepeatStartUp(ieproxy, "WTWindow"));
+    Stats programStart = Summarise(RepeatStartUp(ieproxy, kMainWindowClass));
     Stats standInStart;
     {
         WebBrowserStandIn standIn;
-        standInStart = Summarise(RepeatStartUp(ieproxy, "WTWindow"));
+        standInStart = Summarise(RepeatStartUp(ieproxy, kMainWindowClass));
     }
     std::printf("set-proxy clicks ...\n");
     std::vector<double> firstClicks, laterClicks;

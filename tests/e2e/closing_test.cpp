@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "e2e/driver.h"
-#include "e2e/fatal_box.h"
+#include "program_facts.h"
 
 namespace {
 
@@ -59,11 +59,4 @@ INSTANTIATE_TEST_SUITE_P(Ways, ClosingTest, testing::ValuesIn(kCloseCases),
                              return param.param.name;
                          });
 
-TEST(ClosingFatal, AMainWindowThatCannotBeCreatedEndsWithTheErrorBoxAndMinusOne) {
-    ProgramSession program;
-    LaunchOptions options;
-    options.refuseMainWindow = true;
-    ASSERT_TRUE(program.Launch(options));
-    ExpectFatalEnd(program, "启动窗口载入失败，程序将退出。");
-}
 } // namespace

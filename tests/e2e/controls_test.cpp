@@ -3,10 +3,10 @@
 #include <vector>
 #include "build_config.h"
 #include "e2e/driver.h"
+#include "program_facts.h"
 #include "e2e/registry.h"
 
 namespace {
-const int kProxyGroup = 100;
 
 struct ControlCase {
     const char* name;
@@ -24,11 +24,18 @@ const LONG_PTR kButton =
     kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE;
 
 const ControlCase kControls[] = {
-    {"WebPane", 180, "IeProxyWebPane", false, {-5, -10, 685, 133}, kChild | WS_TABSTOP, 0, ""},
-    {"DownloadLink", 170, "IeProxyLink", true, {344, 20, 560, 52}, kChild, 0, "点击下载ip获取工具"},
+    {"WebPane", kWebPaneId, kWebPaneClass, false, {-5, -10, 685, 133}, kChild | WS_TABSTOP, 0, ""},
+    {"DownloadLink",
+     kDownloadLinkId,
+     kLinkClass,
+     true,
+     {344, 20, 560, 52},
+     kChild,
+     0,
+     "点击下载ip获取工具"},
     {"UsageLabel",
-     160,
-     "IeProxyLabel",
+     kUsageLabelId,
+     kLabelClass,
      true,
      {0, 88, 456, 124},
      kChild,
@@ -36,26 +43,40 @@ const ControlCase kControls[] = {
      "使用说明： 填写ip地址请如 ip地址:端口号一定要加上:  诺还不会使用请联系" IEPROXY_MAKER_HOST
      "客服"},
     {"NoRestartLabel",
-     150,
-     "IeProxyLabel",
+     kNoRestartLabelId,
+     kLabelClass,
      true,
      {9, 11, 225, 27},
      kChild,
      0,
      "本设置方式不需要重启浏览器即可生效"},
-    {"ClearProxyButton", 140, "Button", true, {265, 20, 329, 44}, kButton, 0, "取消代理"},
-    {"SetProxyButton", 130, "Button", true, {264, 52, 328, 76}, kButton, 0, "设置代理"},
+    {"ClearProxyButton",
+     kClearProxyButtonId,
+     "Button",
+     true,
+     {265, 20, 329, 44},
+     kButton,
+     0,
+     "取消代理"},
+    {"SetProxyButton",
+     kSetProxyButtonId,
+     "Button",
+     true,
+     {264, 52, 328, 76},
+     kButton,
+     0,
+     "设置代理"},
     {"AddressEdit",
-     120,
+     kAddressEditId,
      "Edit",
      true,
      {64, 49, 224, 69},
      kChild | WS_TABSTOP | ES_AUTOHSCROLL,
      WS_EX_CLIENTEDGE,
      ""},
-    {"AddressLabel", 110, "IeProxyLabel", true, {8, 46, 56, 62}, kChild, 0, "IP地址："},
+    {"AddressLabel", kAddressLabelId, kLabelClass, true, {8, 46, 56, 62}, kChild, 0, "IP地址："},
     {"ProxyGroup",
-     100,
+     kProxyGroupId,
      "Button",
      false,
      {0, 140, 584, 280},
@@ -89,7 +110,7 @@ class ControlsTest : public testing::Test {
         program = nullptr;
     }
     void SetUp() override { ASSERT_NE(nullptr, window); }
-    static HWND Group() { return ChildById(window, kProxyGroup); }
+    static HWND Group() { return ChildById(window, kProxyGroupId); }
     static ProgramSession* program;
     static HWND window;
 };
@@ -106,7 +127,7 @@ TEST_F(ControlsTest, EachControlHasItsClassParentPlaceStyleAndText) {
         EXPECT_STRCASEEQ(c.className, ClassOf(control).c_str());
         RECT place = RectInParent(control);
         RECT expected = c.place;
-        if (c.id == 120)
+        if (c.id == kAddressEditId)
             expected.bottom = expected.top + AddressEditHeight();
         EXPECT_EQ(expected.left, place.left);
         EXPECT_EQ(expected.top, place.top);
@@ -139,7 +160,7 @@ TEST_F(ControlsTest, ClassesCursorsBrushesAndFontsAreAsEachControlNeeds) {
         EXPECT_TRUE(found) << "no line starts with: " << line;
     }
     // The standard controls carry the default GUI font (ours draw with it without being told).
-    for (int id : {100, 120, 130, 140}) {
+    for (int id : {kProxyGroupId, kAddressEditId, kSetProxyButtonId, kClearProxyButtonId}) {
         std::string prefix = "window id=" + std::to_string(id) + " ";
         for (const std::string& got : report) {
             if (got.compare(0, prefix.size(), prefix) == 0) {
@@ -155,19 +176,24 @@ TEST_F(ControlsTest, EarlierControlsLieAboveLaterOnesAmongSiblings) {
         mainIds.push_back(GetDlgCtrlID(child));
     for (HWND child : ChildrenTopToBottom(Group()))
         groupIds.push_back(GetDlgCtrlID(child));
-    EXPECT_EQ((std::vector<int>{180, 100}), mainIds);
-    EXPECT_EQ((std::vector<int>{170, 160, 150, 140, 130, 120, 110}), groupIds);
+    EXPECT_EQ((std::vector<int>{kWebPaneId, kProxyGroupId}), mainIds);
+    EXPECT_EQ(
+        (std::vector<int>{kDownloadLinkId, kUsageLabelId, kNoRestartLabelId, kClearProxyButtonId,
+                          kSetProxyButtonId, kAddressEditId, kAddressLabelId}),
+        groupIds);
 }
 
 TEST_F(ControlsTest, AddressEditHasTheFocusAtStart) {
-    EXPECT_EQ(ChildById(Group(), 120), program->Focus());
+    EXPECT_EQ(ChildById(Group(), kAddressEditId), program->Focus());
 }
 
 TEST_F(ControlsTest, LabelsPaintRedAndBlackTextOnTheButtonFace) {
     struct {
         int id;
         COLORREF text;
-    } labels[] = {{150, RGB(255, 0, 0)}, {160, RGB(255, 0, 0)}, {110, RGB(0, 0, 0)}};
+    } labels[] = {{kNoRestartLabelId, RGB(255, 0, 0)},
+                  {kUsageLabelId, RGB(255, 0, 0)},
+                  {kAddressLabelId, RGB(0, 0, 0)}};
     for (const auto& label : labels) {
         PixelCount count =
             CountPixels(ChildById(Group(), label.id), GetSysColor(COLOR_BTNFACE), label.text);
@@ -214,7 +240,7 @@ TEST(ControlsAtHigherResolution, AddressEditGrowsWithTheSystemFont) {
     ASSERT_EQ(120, resolution) << "the program runs at the resolution set for it";
     int needed = height + 2 * edge;
     ASSERT_GT(needed, 20) << "at this resolution the rule must grow the box";
-    RECT place = RectInParent(ChildById(ChildById(window, kProxyGroup), 120));
+    RECT place = RectInParent(ChildById(ChildById(window, kProxyGroupId), kAddressEditId));
     EXPECT_EQ(49, place.top) << "it grows downward";
     EXPECT_EQ(needed, place.bottom - place.top);
     EXPECT_EQ(160, place.right - place.left);

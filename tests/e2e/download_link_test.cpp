@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include "build_config.h"
 #include "e2e/driver.h"
+#include "program_facts.h"
 #include "e2e/registry.h"
 
 namespace {
-const int kProxyGroup = 100, kDownloadLink = 170;
 const COLORREF kNormal = RGB(0, 0, 255), kVisited = RGB(128, 0, 0), kHover = RGB(49, 106, 197);
 const char kTarget[] = IEPROXY_MAKER_HOST;
 const char kHttpCommand[] = "http\\shell\\open\\command"; // where Wine's shell opens a web address
@@ -29,7 +29,7 @@ class DownloadLinkTest : public testing::Test {
         ASSERT_TRUE(program.Launch(options));
         window = program.WaitForMainWindow();
         ASSERT_NE(nullptr, window);
-        link = ChildById(ChildById(window, kProxyGroup), kDownloadLink);
+        link = ChildById(ChildById(window, kProxyGroupId), kDownloadLinkId);
         ASSERT_NE(nullptr, link);
         ASSERT_TRUE(BringToFront(window));
     }
@@ -130,45 +130,68 @@ INSTANTIATE_TEST_SUITE_P(Templates, DownloadLinkFallbackTest, testing::ValuesIn(
                              return param.param.name;
                          });
 
-TEST_F(DownloadLinkTest, WithoutAPageKeyNothingStartsAndTheLinkStaysPlain) {
-    ASSERT_TRUE(classes.Remove(".htm"));
-    Start("no-page-key", false);
+// Fallbacks that cannot start anything: nothing starts, no box, the program goes on and the link
+// stays plain.
+enum class PageFallback {
+    NoPageKey,           // no ".htm" key at all
+    CommandDoesNotFit,   // cut before %1, the template still leaves 500 bytes: it cannot fit
+    TypeWithoutCommand,  // the page type has no open command
+    CommandWithoutValue, // the command key opens but has no value: neither the target alone nor
+                         // leftover bytes may be started
+};
+
+struct NothingStartsCase {
+    const char* name;
+    PageFallback fallback;
+};
+
+const NothingStartsCase kNothingStarts[] = {
+    {"NoPageKey", PageFallback::NoPageKey},
+    {"CommandDoesNotFit", PageFallback::CommandDoesNotFit},
+    {"TypeWithoutCommand", PageFallback::TypeWithoutCommand},
+    {"CommandWithoutValue", PageFallback::CommandWithoutValue},
+};
+
+class DownloadLinkNothingStartsTest : public DownloadLinkTest,
+                                      public testing::WithParamInterface<NothingStartsCase> {
+  protected:
+    void Arrange(PageFallback fallback) {
+        switch (fallback) {
+        case PageFallback::NoPageKey:
+            ASSERT_TRUE(classes.Remove(".htm"));
+            break;
+        case PageFallback::CommandDoesNotFit:
+            UsePageTemplate("\"" + Recorder() + "\" " + std::string(500 - Recorder().size(), 'x') +
+                            " %1");
+            break;
+        case PageFallback::TypeWithoutCommand:
+            ASSERT_TRUE(classes.SetDefault(".htm", kPageType));
+            ASSERT_TRUE(classes.Remove(kPageType));
+            break;
+        case PageFallback::CommandWithoutValue:
+            ASSERT_TRUE(classes.SetDefault(".htm", kPageType));
+            ASSERT_TRUE(classes.MakeEmpty(kPageCommand));
+            break;
+        }
+    }
+};
+
+TEST_P(DownloadLinkNothingStartsTest, StartsNothingSilentlyAndTheLinkStaysPlain) {
+    Arrange(GetParam().fallback);
+    Start(GetParam().name, false);
     Press();
     EXPECT_TRUE(Started().empty());
     MoveOff();
     ExpectDrawnIn(kNormal);
     EXPECT_TRUE(program.IsRunning());
-    EXPECT_EQ(nullptr, program.FindTopLevel("#32770")) << "failures are silent";
+    EXPECT_EQ(nullptr, program.FindTopLevel(kMessageBoxClass)) << "failures are silent";
 }
 
-TEST_F(DownloadLinkTest, ACommandLineThatWouldNotFitStartsNothing) {
-    // Cut before %1 the template still leaves 500 bytes: with the target it cannot fit in 512.
-    UsePageTemplate("\"" + Recorder() + "\" " + std::string(500 - Recorder().size(), 'x') + " %1");
-    Start("too-long", false);
-    Press();
-    EXPECT_TRUE(Started().empty()) << "neither a cut nor an overflowing command is started";
-    MoveOff();
-    ExpectDrawnIn(kNormal);
-}
-
-TEST_F(DownloadLinkTest, APageTypeWithoutACommandStartsNothing) {
-    ASSERT_TRUE(classes.SetDefault(".htm", kPageType));
-    ASSERT_TRUE(classes.Remove(kPageType));
-    Start("no-command", false);
-    Press();
-    EXPECT_TRUE(Started().empty());
-}
-
-TEST_F(DownloadLinkTest, ACommandKeyWithoutAValueStartsNothing) {
-    // The key opens but its default value cannot be read: an empty template, not a command made
-    // of the target alone or of leftover bytes.
-    ASSERT_TRUE(classes.SetDefault(".htm", kPageType));
-    ASSERT_TRUE(classes.MakeEmpty(kPageCommand));
-    Start("empty-command", false);
-    Press();
-    EXPECT_TRUE(Started().empty());
-    EXPECT_TRUE(program.IsRunning());
-}
+INSTANTIATE_TEST_SUITE_P(Fallbacks, DownloadLinkNothingStartsTest,
+                         testing::ValuesIn(kNothingStarts),
+                         [](const testing::TestParamInfo<NothingStartsCase>& param) {
+                             return param.param.name;
+                         });
 
 // A press that fails after one that succeeded makes the link plain again once the mouse leaves.
 TEST_F(DownloadLinkTest, AFailedPressAfterASuccessfulOneMakesTheLinkPlainAgain) {
@@ -183,6 +206,6 @@ TEST_F(DownloadLinkTest, AFailedPressAfterASuccessfulOneMakesTheLinkPlainAgain) 
     MoveOff();
     ExpectDrawnIn(kNormal);
     EXPECT_EQ(1u, Started().size()) << "only the first press started something";
-    EXPECT_EQ(nullptr, program.FindTopLevel("#32770")) << "failures are silent";
+    EXPECT_EQ(nullptr, program.FindTopLevel(kMessageBoxClass)) << "failures are silent";
 }
 } // namespace

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include "e2e/driver.h"
+#include "program_facts.h"
 #include "e2e/registry.h"
 
 namespace {
-const int kAddressEdit = 120, kSetProxy = 130, kClearProxy = 140, kWebPane = 180;
 
 class KeyboardTest : public testing::Test {
   protected:
@@ -21,8 +21,8 @@ class KeyboardTest : public testing::Test {
         if (focus == nullptr)
             return 0;
         HWND parent = GetParent(focus);
-        if (parent != nullptr && GetDlgCtrlID(parent) == kWebPane)
-            return kWebPane;
+        if (parent != nullptr && GetDlgCtrlID(parent) == kWebPaneId)
+            return kWebPaneId;
         return GetDlgCtrlID(focus);
     }
     ProgramSession program;
@@ -34,11 +34,12 @@ TEST_F(KeyboardTest, TabAndShiftTabWalkTheCycleBothWays) {
         bool shift;
         int lands;
     } steps[] = {
-        {false, kSetProxy}, {false, kClearProxy},  {false, kWebPane}, {false, kAddressEdit},
-        {true, kWebPane},   {true, kClearProxy},   {true, kSetProxy}, {true, kAddressEdit},
-        {true, kWebPane},   {false, kAddressEdit},
+        {false, kSetProxyButtonId}, {false, kClearProxyButtonId}, {false, kWebPaneId},
+        {false, kAddressEditId},    {true, kWebPaneId},           {true, kClearProxyButtonId},
+        {true, kSetProxyButtonId},  {true, kAddressEditId},       {true, kWebPaneId},
+        {false, kAddressEditId},
     };
-    ASSERT_EQ(kAddressEdit, FocusedId());
+    ASSERT_EQ(kAddressEditId, FocusedId());
     int step = 0;
     for (const auto& s : steps) {
         PressKey(VK_TAB, s.shift);
@@ -57,12 +58,12 @@ TEST_F(KeyboardTest, EnterEscapeAndF1DoNothingOfTheirOwn) {
     Sleep(500);
     EXPECT_TRUE(program.IsRunning());
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ(nullptr, program.FindTopLevel("#32770")) << "no action started";
+    EXPECT_EQ(nullptr, program.FindTopLevel(kMessageBoxClass)) << "no action started";
     EXPECT_EQ(std::string("untouched", 10), ReadInternetSetting("ProxyServer").data);
-    EXPECT_EQ(kAddressEdit, FocusedId()) << "Enter does not move the focus";
+    EXPECT_EQ(kAddressEditId, FocusedId()) << "Enter does not move the focus";
     // Space on a focused button clicks it as the platform's button does.
     PressKey(VK_TAB);
-    ASSERT_TRUE(WaitUntil([&] { return FocusedId() == kSetProxy; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return FocusedId() == kSetProxyButtonId; }, 3000));
     PressKey(VK_SPACE);
     HWND box = program.WaitForMessageBox(5000);
     ASSERT_NE(nullptr, box);
@@ -72,14 +73,14 @@ TEST_F(KeyboardTest, EnterEscapeAndF1DoNothingOfTheirOwn) {
 TEST_F(KeyboardTest, FocusReturnsToItsControlAfterAnotherWindowWasActive) {
     PressKey(VK_TAB);
     PressKey(VK_TAB);
-    ASSERT_TRUE(WaitUntil([&] { return FocusedId() == kClearProxy; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return FocusedId() == kClearProxyButtonId; }, 3000));
     HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
                                  200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, other);
     ASSERT_TRUE(BringToFront(other));
     EXPECT_TRUE(WaitUntil([&] { return program.Focus() == nullptr; }, 3000));
     ASSERT_TRUE(BringToFront(window));
-    EXPECT_TRUE(WaitUntil([&] { return FocusedId() == kClearProxy; }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return FocusedId() == kClearProxyButtonId; }, 3000))
         << "focus on " << FocusedId();
     DestroyWindow(other);
 }

@@ -37,21 +37,29 @@ void ProxyRun::Type(const std::string& text) const {
 void ProxyRun::Click(int buttonId) const {
     PostMessageA(Control(buttonId), BM_CLICK, 0, 0);
 }
-
-MessageBoxView ProxyRun::ClickAndRead(int buttonId, bool* mainWindowWasDisabled,
-                                      std::string* boxParts) {
-    Click(buttonId);
-    HWND box = program.WaitForMessageBox();
+MessageBoxView ClickAndReadBox(ProgramSession& program, HWND button, BoxDetails* details,
+                               DWORD timeout) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+    HWND box = program.WaitForMessageBox(timeout);
     if (box == nullptr)
         return {"<no box>", "<no box>"};
-    if (mainWindowWasDisabled != nullptr)
-        *mainWindowWasDisabled = !IsWindowEnabled(window);
     MessageBoxView view = ReadMessageBox(box);
-    if (boxParts != nullptr)
-        *boxParts = program.DescribeMessageBox(box);
+    if (details != nullptr) {
+        details->mainWindowWasDisabled = !IsWindowEnabled(GetAncestor(button, GA_ROOT));
+        if (details->describe)
+            details->parts = program.DescribeMessageBox(box);
+        if (details->screenshot != nullptr) {
+            Sleep(300); // let the box paint
+            SaveScreenshot(details->screenshot);
+        }
+    }
     PressOk(box);
-    WaitUntil([&] { return !IsWindow(box); }, 5000);
+    WaitUntil([&] { return !IsWindow(box); }, timeout);
     return view;
+}
+
+MessageBoxView ProxyRun::ClickAndRead(int buttonId, BoxDetails* details) {
+    return ClickAndReadBox(program, Control(buttonId), details);
 }
 
 bool PlatformWinInetTakesTheChange() {

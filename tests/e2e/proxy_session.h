@@ -4,9 +4,20 @@
 #include <string>
 #include "e2e/driver.h"
 #include "e2e/registry.h"
+#include "program_facts.h"
 
-const int kProxyGroupId = 100, kAddressEditId = 120, kSetProxyButtonId = 130,
-          kClearProxyButtonId = 140;
+// What else to do and read while a result box is open.
+struct BoxDetails {
+    bool describe = false;              // read the box's icon and buttons into `parts`
+    const char* screenshot = nullptr;   // save a screenshot of the open box under this name
+    bool mainWindowWasDisabled = false; // read: the box is task-modal
+    std::string parts;                  // "box icon=... buttons=..."
+};
+
+// Clicks `button` of `program`, waits for the result box, reads it (and `details`), presses its
+// OK and waits until it is gone.
+MessageBoxView ClickAndReadBox(ProgramSession& program, HWND button, BoxDetails* details = nullptr,
+                               DWORD timeout = kWaitMilliseconds);
 
 // Which WinINet the program gets, besides a folder of test DLLs (a stand-in beside it).
 const char kWineWinInet[] = "";     // Wine's own
@@ -25,10 +36,8 @@ struct ProxyRun {
     HWND Control(int id) const;
     void Type(const std::string& text) const;
     void Click(int buttonId) const;
-    // Clicks, waits for the result box, reads it (with its icon and buttons in `boxParts` when
-    // asked) and presses its OK.
-    MessageBoxView ClickAndRead(int buttonId, bool* mainWindowWasDisabled = nullptr,
-                                std::string* boxParts = nullptr);
+    // ClickAndReadBox on one of the group's buttons.
+    MessageBoxView ClickAndRead(int buttonId, BoxDetails* details = nullptr);
 };
 
 // What the platform's own WinINet answers when it is told the way the program tells it:

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include "e2e/driver.h"
-#include "e2e/expected_title.h"
 #include "e2e/proxy_session.h"
 #include "e2e/registry.h"
 
@@ -12,18 +11,6 @@ const DWORD kStepMilliseconds = 60000;
 
 std::string ShippedFolder() {
     return JoinPath(BuildFolder(), "win32");
-}
-
-// Clicks, reads the result box, presses its OK and waits until it is gone.
-MessageBoxView ClickAndRead(ProgramSession& program, HWND button) {
-    PostMessageA(button, BM_CLICK, 0, 0);
-    HWND box = program.WaitForMessageBox(kStepMilliseconds);
-    if (box == nullptr)
-        return {"<no box>", "<no box>"};
-    MessageBoxView view = ReadMessageBox(box);
-    PressOk(box);
-    WaitUntil([&] { return !IsWindow(box); }, kStepMilliseconds);
-    return view;
 }
 
 struct ShippedCase {
@@ -59,32 +46,35 @@ TEST_P(Shipped32Test, StartsSwitchesTheProxyOnAndOffAndEndsWithZero) {
     HWND window = program.WaitForMainWindow(kStartMilliseconds);
     ASSERT_NE(nullptr, window) << "the 32-bit program showed no window";
     std::printf("window after %lu s\n", (GetTickCount() - started) / 1000);
-    EXPECT_EQ("WTWindow", ClassOf(window));
+    EXPECT_EQ(kMainWindowClass, ClassOf(window));
     RECT frame = RectInParent(window);
-    EXPECT_EQ(613, frame.right - frame.left);
-    EXPECT_EQ(324, frame.bottom - frame.top);
+    EXPECT_EQ(kMainWindowWidth, frame.right - frame.left);
+    EXPECT_EQ(kMainWindowHeight, frame.bottom - frame.top);
     EXPECT_EQ(Hex(kExpectedTitle), Hex(TextOf(window)));
 
     HWND group = ChildById(window, kProxyGroupId);
     const std::string address = "代理乗:8080";
     SendMessageA(ChildById(group, kAddressEditId), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(address.c_str()));
-    const char* setText = succeeds ? "代理设置成功！" : "代理设置失败！";
-    MessageBoxView set = ClickAndRead(program, ChildById(group, kSetProxyButtonId));
+    const char* setText = succeeds ? kSetSucceeded : kSetFailed;
+    MessageBoxView set =
+        ClickAndReadBox(program, ChildById(group, kSetProxyButtonId), nullptr, kStepMilliseconds);
     EXPECT_EQ(Hex(setText), Hex(set.text));
     EXPECT_EQ(Hex(setText), Hex(set.caption));
     EXPECT_EQ(1u, AsDword(ReadInternetSetting("ProxyEnable")));
     EXPECT_EQ(static_cast<DWORD>(REG_DWORD), ReadInternetSetting("ProxyEnable").type);
     EXPECT_EQ(Hex(address + '\0'), Hex(ReadInternetSetting("ProxyServer").data));
 
-    MessageBoxView clear = ClickAndRead(program, ChildById(group, kClearProxyButtonId));
-    EXPECT_EQ(Hex(succeeds ? "已取消代理！" : "取消代理失败！"), Hex(clear.text));
+    MessageBoxView clear =
+        ClickAndReadBox(program, ChildById(group, kClearProxyButtonId), nullptr, kStepMilliseconds);
+    EXPECT_EQ(Hex(succeeds ? kClearSucceeded : kClearFailed), Hex(clear.text));
+    EXPECT_EQ(Hex(kClearCaption), Hex(clear.caption));
     EXPECT_EQ(0u, AsDword(ReadInternetSetting("ProxyEnable")));
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD exitCode = 1234;
     ASSERT_TRUE(program.WaitForExit(&exitCode, kStepMilliseconds));
-    EXPECT_EQ(0u, exitCode);
+    EXPECT_EQ(kExitSuccess, exitCode);
     if (c.standIn) {
         // The 32-bit program hands WinINet the 12-byte record of a 32-bit INTERNET_PROXY_INFO.
         const std::string call = "call handle=null option=39 buffer=zero length=12 cwd=" + folder;

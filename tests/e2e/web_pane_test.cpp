@@ -1,19 +1,17 @@
 #include <gtest/gtest.h>
 #include "build_config.h"
-#include <memory>
 #include "e2e/driver.h"
-#include "e2e/fatal_box.h"
+#include "program_facts.h"
 #include "e2e/registry.h"
 
 namespace {
-const int kWebPane = 180;
 
 TEST(WebPane, HoldsTheWebBrowserControlCoveringItsClientArea) {
     ProgramSession program;
     ASSERT_TRUE(program.Launch());
     HWND window = program.WaitForMainWindow();
     ASSERT_NE(nullptr, window);
-    HWND pane = ChildById(window, kWebPane);
+    HWND pane = ChildById(window, kWebPaneId);
     ASSERT_NE(nullptr, pane);
     std::vector<HWND> inside = ChildrenTopToBottom(pane);
     ASSERT_EQ(1u, inside.size());
@@ -29,53 +27,6 @@ TEST(WebPane, HoldsTheWebBrowserControlCoveringItsClientArea) {
               GetWindowLongPtrA(control, GWL_STYLE) & (WS_CHILD | WS_VISIBLE));
 }
 
-// When the pane cannot have its control, or the control fails it after it exists, no window is
-// shown and start-up ends with the fatal box. A stand-in control shows that the pane gave back
-// every reference it took and that the control let go of the pane's site.
-struct PaneFailureCase {
-    const char* name;
-    const char* standInMode; // nullptr: the platform's control, made unloadable
-};
-
-const PaneFailureCase kPaneFailures[] = {
-    {"NoWebBrowserControl", nullptr},
-    {"NoIWebBrowser2", "no-webbrowser2"},
-    {"InPlaceActivationFails", "fail-activation"},
-};
-
-class WebPaneFailureTest : public testing::TestWithParam<PaneFailureCase> {};
-
-TEST_P(WebPaneFailureTest, EndsStartUpWithTheFatalBoxAndReleasesTheControl) {
-    const PaneFailureCase& c = GetParam();
-    std::string log = JoinPath(MakeTestFolder(std::string("pane-") + c.name), "control.log");
-    std::unique_ptr<WebBrowserStandIn> standIn;
-    std::unique_ptr<DllOverride> noControl;
-    if (c.standInMode != nullptr) {
-        standIn.reset(new WebBrowserStandIn);
-        ASSERT_TRUE(standIn->registered());
-    } else {
-        noControl.reset(new DllOverride("ieframe", "")); // the control's library cannot load
-    }
-    ProgramSession program;
-    LaunchOptions options;
-    options.environment = {"WEB_BROWSER_DOUBLE_LOG=" + log,
-                           std::string("WEB_BROWSER_DOUBLE_MODE=") +
-                               (c.standInMode ? c.standInMode : "")};
-    ASSERT_TRUE(program.Launch(options));
-    ExpectFatalEnd(program, "启动窗口载入失败，程序将退出。");
-    if (c.standInMode != nullptr) {
-        std::vector<std::string> lines = ReadLines(log);
-        ASSERT_FALSE(lines.empty());
-        EXPECT_EQ("created", lines.front());
-        EXPECT_EQ("released: site let go", lines.back()) << "every reference given back";
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Failures, WebPaneFailureTest, testing::ValuesIn(kPaneFailures),
-                         [](const testing::TestParamInfo<PaneFailureCase>& param) {
-                             return param.param.name;
-                         });
-
 // Inside the page the focus is two levels below the pane: Tab and Shift+Tab leave it there.
 TEST(WebPane, TabDoesNothingWhileTheFocusIsDeepInsideThePage) {
     WebBrowserStandIn standIn;
@@ -85,7 +36,7 @@ TEST(WebPane, TabDoesNothingWhileTheFocusIsDeepInsideThePage) {
     HWND window = program.WaitForMainWindow();
     ASSERT_NE(nullptr, window);
     ASSERT_TRUE(BringToFront(window));
-    HWND page = ChildrenTopToBottom(ChildById(window, kWebPane))[0];
+    HWND page = ChildrenTopToBottom(ChildById(window, kWebPaneId))[0];
     HWND field = GetWindow(page, GW_CHILD);
     ASSERT_NE(nullptr, field);
     RECT rect;
@@ -111,7 +62,7 @@ TEST(WebPane, MakesItsFourCallsInOrderAndReleasesTheControl) {
     ASSERT_TRUE(program.Launch(options));
     HWND window = program.WaitForMainWindow();
     ASSERT_NE(nullptr, window);
-    HWND pane = ChildById(window, kWebPane);
+    HWND pane = ChildById(window, kWebPaneId);
     ASSERT_EQ(1u, ChildrenTopToBottom(pane).size());
     EXPECT_EQ("browser double", TextOf(ChildrenTopToBottom(pane)[0]));
     PostMessageA(window, WM_CLOSE, 0, 0);

@@ -5,7 +5,6 @@
 #include "e2e/registry.h"
 
 namespace {
-const DWORD kExitFailure = 0xFFFFFFFF;
 const char kInformationBox[] = "box icon=information buttons=OK";
 
 std::string SettingsChangedCall(const std::string& folder) {
@@ -25,9 +24,9 @@ struct OutcomeCase {
 };
 
 const OutcomeCase kOutcomes[] = {
-    {"BothSucceed", "", true, "代理设置成功！", "已取消代理！"},
-    {"SettingsChangedFails", "fail-settings-changed", false, "代理设置失败！", "取消代理失败！"},
-    {"RefreshFails", "fail-refresh", true, "代理设置失败！", "取消代理失败！"},
+    {"BothSucceed", "", true, kSetSucceeded, kClearSucceeded},
+    {"SettingsChangedFails", "fail-settings-changed", false, kSetFailed, kClearFailed},
+    {"RefreshFails", "fail-refresh", true, kSetFailed, kClearFailed},
 };
 
 class WinInetOutcomeTest : public testing::TestWithParam<OutcomeCase> {};
@@ -38,15 +37,16 @@ TEST_P(WinInetOutcomeTest, TheBoxReportsWhatWinInetAnswered) {
     ProxyRun run;
     ASSERT_TRUE(run.Start(std::string("outcome-") + c.name, "fake-wininet", c.mode));
     run.Type("10.0.0.9:8000");
-    std::string setParts, clearParts;
-    MessageBoxView set = run.ClickAndRead(kSetProxyButtonId, nullptr, &setParts);
+    BoxDetails setDetails, clearDetails;
+    setDetails.describe = clearDetails.describe = true;
+    MessageBoxView set = run.ClickAndRead(kSetProxyButtonId, &setDetails);
     EXPECT_EQ(Hex(c.setText), Hex(set.text));
     EXPECT_EQ(Hex(c.setText), Hex(set.caption));
-    EXPECT_EQ(kInformationBox, setParts) << "success and failure show the same icon";
-    MessageBoxView clear = run.ClickAndRead(kClearProxyButtonId, nullptr, &clearParts);
+    EXPECT_EQ(kInformationBox, setDetails.parts) << "success and failure show the same icon";
+    MessageBoxView clear = run.ClickAndRead(kClearProxyButtonId, &clearDetails);
     EXPECT_EQ(Hex(c.clearText), Hex(clear.text));
-    EXPECT_EQ(Hex("取消代理！"), Hex(clear.caption));
-    EXPECT_EQ(kInformationBox, clearParts);
+    EXPECT_EQ(Hex(kClearCaption), Hex(clear.caption));
+    EXPECT_EQ(kInformationBox, clearDetails.parts);
     // The registry writes stand whatever WinINet answered.
     EXPECT_EQ(0u, AsDword(ReadInternetSetting("ProxyEnable")));
     EXPECT_EQ(std::string("10.0.0.9:8000", 14), ReadInternetSetting("ProxyServer").data);
@@ -54,7 +54,7 @@ TEST_P(WinInetOutcomeTest, TheBoxReportsWhatWinInetAnswered) {
     PostMessageA(run.window, WM_CLOSE, 0, 0);
     DWORD exitCode = 1234;
     ASSERT_TRUE(run.program.WaitForExit(&exitCode));
-    EXPECT_EQ(0u, exitCode);
+    EXPECT_EQ(kExitSuccess, exitCode);
 
     // Null handle, the two option numbers, a zero-filled record of the platform's size, and the
     // program's folder as the current directory. The library is loaded once, and freed by the
@@ -114,7 +114,7 @@ TEST_P(WinInetUnboundTest, IsFatalAfterTheClicksRegistryWrites) {
     HWND box = run.program.WaitForMessageBox();
     ASSERT_NE(nullptr, box);
     MessageBoxView view = ReadMessageBox(box);
-    EXPECT_EQ("错误", view.caption);
+    EXPECT_EQ(kFatalCaption, view.caption);
     EXPECT_NE(std::string::npos, view.text.find("Wininet.dll")) << view.text;
     EXPECT_NE(std::string::npos, view.text.find("InternetSetOptionA")) << view.text;
     EXPECT_EQ(nullptr, GetWindow(box, GW_OWNER));
@@ -142,12 +142,12 @@ TEST(WinInetOfThePlatform, TheBoxesSayWhatThePlatformAnswers) {
     ASSERT_TRUE(run.Start("platform-wininet", kWineWinInet));
     run.Type("10.0.0.8:8080");
     MessageBoxView set = run.ClickAndRead(kSetProxyButtonId);
-    const char* setText = accepts ? "代理设置成功！" : "代理设置失败！";
+    const char* setText = accepts ? kSetSucceeded : kSetFailed;
     EXPECT_EQ(Hex(setText), Hex(set.text));
     EXPECT_EQ(Hex(setText), Hex(set.caption));
     EXPECT_EQ(1u, AsDword(ReadInternetSetting("ProxyEnable")));
     MessageBoxView clear = run.ClickAndRead(kClearProxyButtonId);
-    EXPECT_EQ(Hex(accepts ? "已取消代理！" : "取消代理失败！"), Hex(clear.text));
+    EXPECT_EQ(Hex(accepts ? kClearSucceeded : kClearFailed), Hex(clear.text));
     EXPECT_EQ(0u, AsDword(ReadInternetSetting("ProxyEnable")));
     EXPECT_TRUE(ReadLines(run.log).empty()) << "the stand-in was not there to record";
 }

@@ -1,4 +1,6 @@
-#include "e2e/driver.h"
+#include "e2e/process_session.h"
+#include "e2e/window_reading.h"
+#include "program_facts.h"
 
 namespace {
 std::string ModuleFolder() {
@@ -24,11 +26,6 @@ BOOL CALLBACK FindTopLevelOf(HWND window, LPARAM param) {
         return FALSE;
     }
     return TRUE;
-}
-
-void SendInputs(std::vector<INPUT>& inputs) {
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Sleep(150);
 }
 
 // The driver's environment block with `variables` (NAME=value) replacing or adding entries.
@@ -62,13 +59,6 @@ std::string ProbeReportPath() {
     return ProbeFile("probe-report.txt");
 }
 
-INPUT KeyInput(WORD key, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
 } // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeout) {
@@ -212,7 +202,7 @@ HWND ProgramSession::FindTopLevel(const char* className) const {
 
 HWND ProgramSession::WaitForMainWindow(DWORD timeout) {
     HWND window = nullptr;
-    WaitUntil([&] { return (window = FindTopLevel("WTWindow")) != nullptr; }, timeout);
+    WaitUntil([&] { return (window = FindTopLevel(kMainWindowClass)) != nullptr; }, timeout);
     // let the first paint and the activation finish
     if (window != nullptr)
         WaitUntil([&] { return Focus() != nullptr; }, 2000);
@@ -222,7 +212,7 @@ HWND ProgramSession::WaitForMainWindow(DWORD timeout) {
 
 HWND ProgramSession::WaitForMessageBox(DWORD timeout) {
     HWND box = nullptr;
-    WaitUntil([&] { return (box = FindTopLevel("#32770")) != nullptr; }, timeout);
+    WaitUntil([&] { return (box = FindTopLevel(kMessageBoxClass)) != nullptr; }, timeout);
     return box;
 }
 
@@ -277,215 +267,4 @@ std::vector<std::string> ProgramSession::Probe(HWND window, ProbeCommand command
 std::string ProgramSession::DescribeMessageBox(HWND box) {
     std::vector<std::string> lines = Probe(box, kProbeMessageBox);
     return lines.empty() ? "<no report>" : lines[0];
-}
-
-std::string ClassOf(HWND window) {
-    char name[256] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND window) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
-        return "<no answer>";
-    std::string text(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
-                        SMTO_ABORTIFHUNG, 5000, &copied);
-    text.resize(copied);
-    return text;
-}
-
-RECT RectInParent(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    HWND parent = GetParent(window);
-    if (parent != nullptr && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD))
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-std::vector<HWND> ChildrenTopToBottom(HWND parent) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    return children;
-}
-
-HWND ChildById(HWND parent, int id) {
-    for (HWND child : ChildrenTopToBottom(parent))
-        if (GetDlgCtrlID(child) == id)
-            return child;
-    return nullptr;
-}
-
-std::string Hex(const std::string& bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (unsigned char value : bytes) {
-        if (!hex.empty())
-            hex += ' ';
-        hex += digits[value >> 4];
-        hex += digits[value & 15];
-    }
-    return hex;
-}
-
-MessageBoxView ReadMessageBox(HWND box) {
-    const int kMessageTextId = 0xFFFF;
-    MessageBoxView view;
-    view.caption = TextOf(box);
-    HWND text = GetDlgItem(box, kMessageTextId);
-    view.text = text != nullptr ? TextOf(text) : "<no text>";
-    return view;
-}
-
-void PressOk(HWND box) {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-}
-
-void PressKey(WORD key, bool shift, bool alt) {
-    std::vector<INPUT> inputs;
-    if (shift)
-        inputs.push_back(KeyInput(VK_SHIFT, false));
-    if (alt)
-        inputs.push_back(KeyInput(VK_MENU, false));
-    inputs.push_back(KeyInput(key, false));
-    inputs.push_back(KeyInput(key, true));
-    if (alt)
-        inputs.push_back(KeyInput(VK_MENU, true));
-    if (shift)
-        inputs.push_back(KeyInput(VK_SHIFT, true));
-    SendInputs(inputs);
-}
-
-bool BringToFront(HWND window) {
-    SetForegroundWindow(window);
-    return WaitUntil([&] { return GetForegroundWindow() == window; }, 5000);
-}
-
-COLORREF ScreenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-namespace {
-bool Between(COLORREF pixel, COLORREF a, COLORREF b) {
-    auto within = [](int value, int x, int y) {
-        return value >= (x < y ? x : y) - 40 && value <= (x > y ? x : y) + 40;
-    };
-    return within(GetRValue(pixel), GetRValue(a), GetRValue(b)) &&
-           within(GetGValue(pixel), GetGValue(a), GetGValue(b)) &&
-           within(GetBValue(pixel), GetBValue(a), GetBValue(b));
-}
-} // namespace
-
-PixelCount CountPixels(HWND window, COLORREF background, COLORREF text) {
-    PixelCount count;
-    RECT rect;
-    GetWindowRect(window, &rect);
-    HDC screen = GetDC(nullptr);
-    for (int y = rect.top; y < rect.bottom; ++y)
-        for (int x = rect.left; x < rect.right; ++x) {
-            COLORREF pixel = GetPixel(screen, x, y);
-            if (pixel == background)
-                ++count.background;
-            else if (Between(pixel, background, text))
-                ++count.text;
-            else
-                ++count.foreign;
-        }
-    ReleaseDC(nullptr, screen);
-    return count;
-}
-
-namespace {
-void Xdotool(const std::string& arguments) {
-    std::string commandLine = "/usr/bin/xdotool " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        WaitForSingleObject(process.hProcess, 10000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    Sleep(200);
-}
-} // namespace
-
-void MoveMouseTo(int x, int y) {
-    Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
-    // Wine passes a move of the X pointer on to the window that holds the capture only once a
-    // move of its own input says so.
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    Sleep(150);
-}
-
-// The buttons go through SendInput: after a button of xdotool's, Wine stops passing the
-// pointer's moves to the window that holds the capture.
-void LeftButton(bool down) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof input);
-    Sleep(100);
-}
-
-void ClickAt(int x, int y, bool twice) {
-    MoveMouseTo(x, y);
-    for (int click = 0; click < (twice ? 2 : 1); ++click) {
-        LeftButton(true);
-        LeftButton(false);
-    }
-}
-
-bool SaveScreenshot(const std::string& name) {
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
-                                      DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    DWORD imageSize = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::string path = JoinPath(BuildFolder(), name + ".bmp");
-    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    bool saved = false;
-    if (out != INVALID_HANDLE_VALUE) {
-        DWORD written;
-        saved = WriteFile(out, &file, sizeof file, &written, nullptr) &&
-                WriteFile(out, &header, sizeof header, &written, nullptr) &&
-                WriteFile(out, bits, imageSize, &written, nullptr);
-        CloseHandle(out);
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return saved;
 }
