@@ -11,7 +11,7 @@ WINESERVER=/usr/lib/wine/wineserver
 export QEMU_RESERVED_VA=0xc0000000
 
 PACKAGES=(cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools googletest
-          wine wine64 fonts-wine xvfb xdotool imagemagick fonts-wqy-microhei locales git)
+          wine wine64 fonts-wine xvfb xdotool imagemagick fonts-wqy-microhei locales git zip unzip)
 
 say() { printf '== %s\n' "$*"; }
 wine64_version() { "$WINE64" --version 2>/dev/null || echo "Wine"; }
@@ -38,12 +38,17 @@ build_all() {
     local tests=${1:-}
     local flag=OFF
     [ "$tests" = tests ] && flag=ON
-    cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686.cmake" \
-        -DIEPROXY_WARNINGS_AS_ERRORS="$flag" >/dev/null
-    cmake --build "$BUILD/win32" -j "$(nproc)"
+    build_program "$flag"
     cmake -S "$ROOT" -B "$BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-x86_64.cmake" \
         -DIEPROXY_BUILD_TESTS="$flag" -DIEPROXY_WARNINGS_AS_ERRORS="$flag" >/dev/null
     cmake --build "$BUILD/win64" -j "$(nproc)"
+}
+
+# The 32-bit program, the product: build/win32/ieproxy.exe. The argument: warnings as errors (ON).
+build_program() {
+    cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686.cmake" \
+        -DIEPROXY_WARNINGS_AS_ERRORS="${1:-OFF}" >/dev/null
+    cmake --build "$BUILD/win32" -j "$(nproc)"
 }
 
 # The sources keep the committed clang-format style.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and starts it in a window. With no display, on a virtual one: a screenshot
-# goes to build/screenshot.png, the window is closed and the exit code reported.
+# goes to build/screenshot.png (and the window alone to docs/ieproxy.png, the README's picture),
+# the window is closed and the exit code reported.
 source "$(dirname "$0")/common.sh"
 
 install_packages "${PACKAGES[@]}"
@@ -35,6 +36,11 @@ done
 sleep 3
 import -window root "$BUILD/screenshot.png"
 say "screenshot: $BUILD/screenshot.png"
+# The README's picture: the window alone, centred on the 1024 x 768 desktop, with no time stamps
+# in the file, so that it changes only when the window does.
+convert "$BUILD/screenshot.png" -crop 613x324+205+222 +repage -strip \
+    -define png:exclude-chunks=date,time "$ROOT/docs/ieproxy.png"
+say "the README's picture: $ROOT/docs/ieproxy.png"
 # Without /f, taskkill asks the window to close, as the close button does.
 "$WINE64" taskkill /im ieproxy.exe >/dev/null 2>&1 || true
 set +e
