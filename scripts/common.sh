@@ -101,8 +101,9 @@ prefix_command() {
     env -u DISPLAY WINEPREFIX="$prefix" "$WINE64" "$@" >/dev/null 2>&1
 }
 
-# Without a window manager, Wine waits about 2 s for every window that closes, a message box
-# included, unless the program's windows are unmanaged. It changes nothing in the programs.
+# Where Wine's windows are X windows without a window manager, Wine waits about 2 s for every
+# window that closes, a message box included, unless the program's windows are unmanaged. (On
+# the virtual desktop the wait does not arise.) It changes nothing in the programs.
 mark_unmanaged() {
     local prefix=$1 program
     [ -f "$prefix/.ieproxy-unmanaged" ] && return 0
