@@ -37,6 +37,7 @@ void ProxyRun::Type(const std::string& text) const {
 void ProxyRun::Click(int buttonId) const {
     PostMessageA(Control(buttonId), BM_CLICK, 0, 0);
 }
+
 MessageBoxView ClickAndReadBox(ProgramSession& program, HWND button, BoxDetails* details,
                                DWORD timeout) {
     PostMessageA(button, BM_CLICK, 0, 0);
@@ -60,6 +61,15 @@ MessageBoxView ClickAndReadBox(ProgramSession& program, HWND button, BoxDetails*
 
 MessageBoxView ProxyRun::ClickAndRead(int buttonId, BoxDetails* details) {
     return ClickAndReadBox(program, Control(buttonId), details);
+}
+
+std::string SettingsChangedCall(const std::string& folder, size_t recordLength) {
+    return "call handle=null option=39 buffer=zero length=" + std::to_string(recordLength) +
+           " cwd=" + folder;
+}
+
+std::string RefreshCall(const std::string& folder) {
+    return "call handle=null option=37 buffer=null length=0 cwd=" + folder;
 }
 
 bool PlatformWinInetTakesTheChange() {

@@ -40,6 +40,11 @@ struct ProxyRun {
     MessageBoxView ClickAndRead(int buttonId, BoxDetails* details = nullptr);
 };
 
+// The lines the stand-in WinINet writes for the two calls: a null handle, the option, a
+// zero-filled record of `recordLength` bytes (or no buffer), and the program's current directory.
+std::string SettingsChangedCall(const std::string& folder, size_t recordLength);
+std::string RefreshCall(const std::string& folder);
+
 // What the platform's own WinINet answers when it is told the way the program tells it:
 // INTERNET_OPTION_SETTINGS_CHANGED with a zero-filled record, then INTERNET_OPTION_REFRESH. True
 // when it takes both.

@@ -51,20 +51,13 @@ void RemoveInternetSettingsKey() {
 }
 
 void WriteInternetSetting(const char* name, const std::string& text) {
-    HKEY key;
-    if (RegCreateKeyA(HKEY_CURRENT_USER, kInternetSettingsKey, &key) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(key);
+    RegSetKeyValueA(HKEY_CURRENT_USER, kInternetSettingsKey, name, REG_SZ, text.c_str(),
+                    static_cast<DWORD>(text.size() + 1));
 }
 
 void WriteInternetSetting(const char* name, DWORD number) {
-    HKEY key;
-    if (RegCreateKeyA(HKEY_CURRENT_USER, kInternetSettingsKey, &key) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-    RegCloseKey(key);
+    RegSetKeyValueA(HKEY_CURRENT_USER, kInternetSettingsKey, name, REG_DWORD, &number,
+                    sizeof number);
 }
 
 namespace {

@@ -77,8 +77,8 @@ TEST_P(Shipped32Test, StartsSwitchesTheProxyOnAndOffAndEndsWithZero) {
     EXPECT_EQ(kExitSuccess, exitCode);
     if (c.standIn) {
         // The 32-bit program hands WinINet the 12-byte record of a 32-bit INTERNET_PROXY_INFO.
-        const std::string call = "call handle=null option=39 buffer=zero length=12 cwd=" + folder;
-        const std::string refresh = "call handle=null option=37 buffer=null length=0 cwd=" + folder;
+        const std::string call = SettingsChangedCall(folder, 12);
+        const std::string refresh = RefreshCall(folder);
         EXPECT_EQ(
             (std::vector<std::string>{"attach", call, refresh, call, refresh, "detach freed"}),
             ReadLines(log));
